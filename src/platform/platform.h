@@ -1,0 +1,42 @@
+#pragma once
+// The platform a dialog application runs on: modal loops, message boxes, sleeping, the
+// module loader. One implementation drives real windows, another runs in memory for tests.
+
+#include <string>
+
+namespace platform {
+
+class Dialog;
+class ModuleLoader;
+
+enum class MessageBoxButtons { Ok, YesNo };
+
+// Dialog and message-box results, in the platform's numbering.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // Creates the dialog's window, runs OnInitDialog and a modal loop until EndDialog, then
+    // destroys the window. Timers of every window keep firing inside the loop.
+    virtual int runModal(Dialog& dialog) = 0;
+    // Creates the dialog's window without a loop of its own (a modeless window).
+    virtual void create(Dialog& dialog) = 0;
+    virtual void destroy(Dialog& dialog) = 0;
+
+    // A modal message box owned by `owner` (nullptr: none), with no icon. Timers keep firing
+    // while it is open. Returns IDOK, IDYES or IDNO.
+    virtual int messageBox(Dialog* owner, const std::string& text, const std::string& caption,
+                           MessageBoxButtons buttons) = 0;
+
+    // Blocks the user interface for `ms` milliseconds; no timer fires meanwhile.
+    virtual void sleep(unsigned ms) = 0;
+
+    virtual ModuleLoader& moduleLoader() = 0;
+};
+
+}  // namespace platform

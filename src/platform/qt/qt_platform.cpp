@@ -1,0 +1,90 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QThread>
+
+#include "platform/application.h"
+#include "platform/dialog.h"
+#include "platform/posix/posix_module_loader.h"
+#include "platform/qt/qt_window.h"
+
+namespace platform::qt {
+
+QtPlatform::~QtPlatform() {
+    for (auto& [dialog, window] : windows_) {
+        const_cast<Dialog*>(dialog)->detach();
+        delete window;
+    }
+}
+
+QtWindow* QtPlatform::windowOf(const Dialog& dialog) const {
+    auto it = windows_.find(&dialog);
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+QtWindow* QtPlatform::open(Dialog& dialog) {
+    // A window opened while another is modal belongs to it, as its owner.
+    QWidget* parent = modalStack_.empty() ? nullptr : modalStack_.back();
+    auto* window = new QtWindow(*this, dialog, parent);
+    windows_[&dialog] = window;
+    dialog.attach(window);
+    if (dialog.runInitDialog() && windowOf(dialog)) window->giveFocusToFirstTabStop();
+    return window;
+}
+
+int QtPlatform::runModal(Dialog& dialog) {
+    QtWindow* window = open(dialog);
+    if (!dialog.ended()) {
+        modalStack_.push_back(window);
+        window->exec();
+        modalStack_.pop_back();
+    }
+    const int result = dialog.result();
+    destroy(dialog);
+    return result;
+}
+
+void QtPlatform::create(Dialog& dialog) {
+    QtWindow* window = open(dialog);
+    if (!dialog.ended()) window->show();
+}
+
+void QtPlatform::destroy(Dialog& dialog) {
+    auto it = windows_.find(&dialog);
+    if (it == windows_.end()) return;
+    QtWindow* window = it->second;
+    windows_.erase(it);
+    dialog.detach();
+    // Deleted later: destroy may come from inside one of the window's own handlers. Until
+    // then nothing may reach the dialog, which may be gone by then.
+    window->stopTimers();
+    window->hide();
+    window->deleteLater();
+}
+
+int QtPlatform::messageBox(Dialog* owner, const std::string& text, const std::string& caption,
+                           MessageBoxButtons buttons) {
+    QWidget* parent = owner ? windowOf(*owner) : nullptr;
+    QMessageBox box(
+        QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
+        buttons == MessageBoxButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No,
+        parent);
+    const int answer = box.exec();
+    if (buttons == MessageBoxButtons::Ok) return IDOK;
+    return answer == QMessageBox::Yes ? IDYES : IDNO;
+}
+
+void QtPlatform::sleep(unsigned ms) {
+    QThread::msleep(ms);
+}
+
+int runApplication(int argc, char** argv) {
+    QApplication application(argc, argv);
+    posix::PosixModuleLoader loader;
+    QtPlatform platform(loader);
+    if (Application* app = Application::instance()) app->InitInstance(platform);
+    return 0;
+}
+
+}  // namespace platform::qt

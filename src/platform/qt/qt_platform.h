@@ -1,0 +1,40 @@
+#pragma once
+// The platform of the real program: Qt widgets and Qt's event loop.
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform::qt {
+
+class QtWindow;
+
+class QtPlatform final : public Platform {
+  public:
+    explicit QtPlatform(ModuleLoader& loader) : loader_(loader) {}
+    ~QtPlatform() override;
+
+    int runModal(Dialog& dialog) override;
+    void create(Dialog& dialog) override;
+    void destroy(Dialog& dialog) override;
+    int messageBox(Dialog* owner, const std::string& text, const std::string& caption,
+                   MessageBoxButtons buttons) override;
+    void sleep(unsigned ms) override;
+    ModuleLoader& moduleLoader() override { return loader_; }
+
+    QtWindow* windowOf(const Dialog& dialog) const;
+
+  private:
+    QtWindow* open(Dialog& dialog);
+
+    ModuleLoader& loader_;
+    std::map<const Dialog*, QtWindow*> windows_;
+    std::vector<QtWindow*> modalStack_;
+};
+
+// The program's entry: runs the application object on Qt.
+int runApplication(int argc, char** argv);
+
+}  // namespace platform::qt

@@ -1,0 +1,429 @@
+#include "platform/test/test_platform.h"
+
+#include <algorithm>
+
+namespace platform::test {
+
+namespace {
+
+bool takesFocus(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::GroupBox:
+        case ControlKind::StaticText:
+        case ControlKind::StaticIcon:
+            return false;
+        default:
+            return true;
+    }
+}
+
+bool isEdit(const ControlState* s) {
+    return s && (s->control->kind == ControlKind::Edit ||
+                 s->control->kind == ControlKind::MultiLineEdit);
+}
+
+// Windows' shortest timer period.
+constexpr unsigned kMinimumPeriod = 10;
+
+}  // namespace
+
+// ---------------------------------------------------------------- TestWindow
+
+TestWindow::TestWindow(TestPlatform& platform, Dialog& dialog)
+    : platform_(platform), dialog_(dialog) {
+    const DialogTemplate& t = dialog.dialogTemplate();
+    title_ = t.caption;
+    for (const auto& c : t.controls) {
+        if (c.id < 0) continue;
+        ControlState s;
+        s.control = &c;
+        s.text = c.caption;
+        s.enabled = !(c.styles & kDisabled);
+        s.readOnly = (c.styles & kReadOnly) != 0;
+        s.visible = !(c.styles & kHidden);
+        controls_[c.id] = s;
+    }
+}
+
+TestWindow::~TestWindow() = default;
+
+ControlState* TestWindow::mutableState(int id) {
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : &it->second;
+}
+
+const ControlState* TestWindow::state(int id) const {
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : &it->second;
+}
+
+const FontSpec& TestWindow::font(int id) const {
+    static const FontSpec none;
+    const ControlState* s = state(id);
+    return s ? s->font : none;
+}
+
+void TestWindow::setText(int id, const std::string& text) {
+    if (auto* s = mutableState(id)) {
+        s->text = text;
+        changed();
+    }
+}
+
+std::string TestWindow::text(int id) const {
+    const ControlState* s = state(id);
+    return s ? s->text : std::string();
+}
+
+void TestWindow::setChecked(int id, bool checked) {
+    if (auto* s = mutableState(id)) {
+        s->checked = checked;
+        changed();
+    }
+}
+
+bool TestWindow::isChecked(int id) const {
+    const ControlState* s = state(id);
+    return s && s->checked;
+}
+
+void TestWindow::setEnabled(int id, bool enabled) {
+    if (auto* s = mutableState(id)) {
+        s->enabled = enabled;
+        changed();
+    }
+}
+
+bool TestWindow::isEnabled(int id) const {
+    const ControlState* s = state(id);
+    return s && s->enabled;
+}
+
+void TestWindow::setReadOnly(int id, bool readOnly) {
+    if (auto* s = mutableState(id)) {
+        s->readOnly = readOnly;
+        changed();
+    }
+}
+
+bool TestWindow::isReadOnly(int id) const {
+    const ControlState* s = state(id);
+    return s && s->readOnly;
+}
+
+void TestWindow::setVisible(int id, bool visible) {
+    if (auto* s = mutableState(id)) {
+        s->visible = visible;
+        changed();
+    }
+}
+
+bool TestWindow::isVisible(int id) const {
+    const ControlState* s = state(id);
+    return s && s->visible;
+}
+
+void TestWindow::setFont(int id, const FontSpec& font) {
+    if (auto* s = mutableState(id)) {
+        s->font = font;
+        changed();
+    }
+}
+
+void TestWindow::setTrackbarRange(int id, int min, int max) {
+    if (auto* s = mutableState(id)) {
+        s->trackbar.min = min;
+        s->trackbar.max = max;
+        s->trackbar.position = std::clamp(s->trackbar.position, min, std::max(min, max));
+        changed();
+    }
+}
+
+void TestWindow::setTrackbarTicFrequency(int id, int frequency) {
+    if (auto* s = mutableState(id)) {
+        s->trackbar.ticFrequency = frequency;
+        changed();
+    }
+}
+
+void TestWindow::setTrackbarPosition(int id, int position) {
+    if (auto* s = mutableState(id)) {
+        const TrackbarState& t = s->trackbar;
+        s->trackbar.position = std::clamp(position, t.min, std::max(t.min, t.max));
+        changed();
+    }
+}
+
+TrackbarState TestWindow::trackbar(int id) const {
+    const ControlState* s = state(id);
+    return s ? s->trackbar : TrackbarState{};
+}
+
+void TestWindow::resetComboContent(int id) {
+    if (auto* s = mutableState(id)) {
+        s->comboStrings.clear();
+        s->comboSelection = -1;
+        changed();
+    }
+}
+
+void TestWindow::addComboString(int id, const std::string& text) {
+    if (auto* s = mutableState(id)) {
+        s->comboStrings.push_back(text);
+        changed();
+    }
+}
+
+void TestWindow::setComboSelection(int id, int index) {
+    if (auto* s = mutableState(id)) {
+        const bool valid = index >= 0 && index < static_cast<int>(s->comboStrings.size());
+        s->comboSelection = valid ? index : -1;
+        changed();
+    }
+}
+
+int TestWindow::comboSelection(int id) const {
+    const ControlState* s = state(id);
+    return s ? s->comboSelection : -1;
+}
+
+std::vector<std::string> TestWindow::comboStrings(int id) const {
+    const ControlState* s = state(id);
+    return s ? s->comboStrings : std::vector<std::string>{};
+}
+
+void TestWindow::setFocus(int id) {
+    moveFocus(id);
+}
+
+bool TestWindow::hasSystemMenu() const {
+    return (dialog_.dialogTemplate().windowStyles & kSystemMenu) != 0;
+}
+
+void TestWindow::appendSystemMenuItem(unsigned command, const std::string& text) {
+    systemMenu_.push_back({0, {}});
+    systemMenu_.push_back({command, text});
+}
+
+void TestWindow::addToolTip(int id, const std::string& text) {
+    if (auto* s = mutableState(id)) s->toolTip = text;
+}
+
+std::string TestWindow::toolTip(int id) const {
+    const ControlState* s = state(id);
+    return s ? s->toolTip : std::string();
+}
+
+void TestWindow::setTimer(unsigned timerId, unsigned periodMs) {
+    platform_.setTimer(*this, timerId, periodMs);
+}
+
+void TestWindow::killTimer(unsigned timerId) {
+    platform_.killTimer(*this, timerId);
+}
+
+void TestWindow::endDialog(int) {}
+
+bool TestWindow::timerRunning(unsigned timerId) const {
+    return std::any_of(platform_.timers_.begin(), platform_.timers_.end(),
+                       [&](const auto& t) { return t.window == this && t.id == timerId; });
+}
+
+bool TestWindow::usable(int id) const {
+    const ControlState* s = state(id);
+    return s && s->enabled && s->visible;
+}
+
+void TestWindow::click(int id) {
+    if (!usable(id)) return;
+    const ControlTemplate& c = *state(id)->control;
+    if (takesFocus(c.kind)) moveFocus(id);
+    switch (c.kind) {
+        case ControlKind::Radio:
+            for (int member : dialog_.dialogTemplate().radioGroup(id))
+                setChecked(member, member == id);
+            break;
+        case ControlKind::Toggle:
+            setChecked(id, !isChecked(id));
+            break;
+        case ControlKind::PushButton:
+        case ControlKind::DefaultPushButton:
+            break;
+        default:
+            return;  // edits, lists and frames send no click
+    }
+    dialog_.handleClicked(id);  // may destroy this window
+}
+
+void TestWindow::type(int id, const std::string& text) {
+    if (!usable(id)) return;
+    moveFocus(id);
+    if (isReadOnly(id)) return;
+    setText(id, text);
+}
+
+void TestWindow::moveFocus(int id) {
+    if (id == focus_) return;
+    if (id >= 0 && (!state(id) || !takesFocus(state(id)->control->kind))) return;
+    const int previous = focus_;
+    focus_ = id;
+    if (isEdit(state(previous))) dialog_.handleKillFocus(previous);
+}
+
+void TestWindow::pressKey(int virtualKey) {
+    if (dialog_.handleKeyDown({virtualKey, focus_})) return;
+    constexpr int kVkTab = 9;
+    if (virtualKey != kVkTab) return;
+    const auto& controls = dialog_.dialogTemplate().controls;
+    auto at = std::find_if(controls.begin(), controls.end(),
+                           [&](const auto& c) { return c.id == focus_ && c.id >= 0; });
+    for (std::size_t n = 0; n < controls.size(); ++n) {
+        at = (at == controls.end() || std::next(at) == controls.end()) ? controls.begin()
+                                                                       : std::next(at);
+        if ((at->styles & kTabStop) && usable(at->id)) {
+            moveFocus(at->id);
+            return;
+        }
+    }
+}
+
+void TestWindow::selectCombo(int id, int index) {
+    if (!usable(id)) return;
+    moveFocus(id);
+    setComboSelection(id, index);
+}
+
+void TestWindow::dragTrackbar(int id, int position) {
+    if (!usable(id) || state(id)->control->kind != ControlKind::Trackbar) return;
+    moveFocus(id);
+    setTrackbarPosition(id, position);
+    dialog_.handleReleased(id);
+}
+
+void TestWindow::clickTrackbarGroove(int id, bool towardsMinimum) {
+    if (!usable(id) || state(id)->control->kind != ControlKind::Trackbar) return;
+    moveFocus(id);
+    const TrackbarState t = trackbar(id);
+    const int page = std::max(1, (t.max - t.min) / 5);
+    setTrackbarPosition(id, t.position + (towardsMinimum ? -page : page));
+    dialog_.handleReleased(id);
+}
+
+void TestWindow::chooseSystemMenu(unsigned command) {
+    dialog_.handleSysCommand(command);
+}
+
+void TestWindow::pressCloseBox() {
+    dialog_.handleSysCommand(kScClose);
+}
+
+// ---------------------------------------------------------------- TestPlatform
+
+TestPlatform::~TestPlatform() {
+    for (auto& [dialog, window] : windows_) const_cast<Dialog*>(dialog)->detach();
+}
+
+void TestPlatform::openWindow(Dialog& dialog) {
+    auto window = std::make_unique<TestWindow>(*this, dialog);
+    TestWindow* w = window.get();
+    windows_[&dialog] = std::move(window);
+    dialog.attach(w);
+    if (dialog.runInitDialog() && hasWindowFor(dialog)) {
+        for (const auto& c : dialog.dialogTemplate().controls)
+            if ((c.styles & kTabStop) && w->isEnabled(c.id) && w->isVisible(c.id)) {
+                w->moveFocus(c.id);
+                break;
+            }
+    }
+}
+
+bool TestPlatform::hasWindowFor(const Dialog& dialog) const {
+    return windows_.count(&dialog) != 0;
+}
+
+TestWindow* TestPlatform::windowOf(const Dialog& dialog) const {
+    auto it = windows_.find(&dialog);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+int TestPlatform::runModal(Dialog& dialog) {
+    modalDialogs_.push_back(dialog.dialogTemplate().id);
+    openWindow(dialog);
+    if (!dialog.ended() && !dialogResponders_.empty()) {
+        DialogResponder responder = std::move(dialogResponders_.front());
+        dialogResponders_.pop_front();
+        if (TestWindow* w = windowOf(dialog)) responder(*w);
+    }
+    if (!dialog.ended()) dialog.EndDialog(IDCANCEL);
+    const int result = dialog.result();
+    destroy(dialog);
+    return result;
+}
+
+void TestPlatform::create(Dialog& dialog) {
+    openWindow(dialog);
+}
+
+void TestPlatform::destroy(Dialog& dialog) {
+    auto it = windows_.find(&dialog);
+    if (it == windows_.end()) return;
+    killTimers(*it->second);
+    dialog.detach();
+    windows_.erase(it);
+}
+
+int TestPlatform::messageBox(Dialog* owner, const std::string& text, const std::string& caption,
+                             MessageBoxButtons buttons) {
+    boxes_.push_back({owner, text, caption, buttons});
+    const MessageBoxRecord record = boxes_.back();
+    if (boxResponders_.empty()) return buttons == MessageBoxButtons::Ok ? IDOK : IDNO;
+    BoxResponder responder = std::move(boxResponders_.front());
+    boxResponders_.pop_front();
+    return responder(record);
+}
+
+void TestPlatform::answerNextBox(int answer) {
+    answerNextBox([answer](const MessageBoxRecord&) { return answer; });
+}
+
+void TestPlatform::setTimer(TestWindow& window, unsigned id, unsigned period) {
+    period = std::max(period, kMinimumPeriod);
+    for (auto& t : timers_)
+        if (t.window == &window && t.id == id) {
+            t.period = period;
+            t.due = now_ + period;
+            t.generation = ++generation_;
+            return;
+        }
+    timers_.push_back({&window, id, period, now_ + period, ++generation_});
+}
+
+void TestPlatform::killTimer(TestWindow& window, unsigned id) {
+    std::erase_if(timers_, [&](const Timer& t) { return t.window == &window && t.id == id; });
+}
+
+void TestPlatform::killTimers(TestWindow& window) {
+    std::erase_if(timers_, [&](const Timer& t) { return t.window == &window; });
+}
+
+void TestPlatform::advance(std::uint64_t ms) {
+    const std::uint64_t target = now_ + ms;
+    for (;;) {
+        auto next = std::min_element(timers_.begin(), timers_.end(),
+                                     [](const Timer& a, const Timer& b) { return a.due < b.due; });
+        if (next == timers_.end() || next->due > target) break;
+        now_ = std::max(now_, next->due);
+        next->due = now_ + next->period;
+        TestWindow* window = next->window;
+        const unsigned id = next->id;
+        const std::uint64_t generation = next->generation;
+        window->dialog().handleTimer(id);
+        // A handler that ran past its next tick gets one late tick, never a backlog.
+        for (auto& t : timers_)
+            if (t.window == window && t.id == id && t.generation == generation && t.due < now_)
+                t.due = now_;
+    }
+    now_ = std::max(now_, target);
+}
+
+}  // namespace platform::test

@@ -1,0 +1,187 @@
+#pragma once
+// The platform in memory, for behaviour tests. Windows keep every control's state where a
+// test can read it; a test injects what a user does; a scripted responder answers message
+// boxes and modal dialogs; timers and sleeps run on a virtual clock.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/module_loader.h"
+#include "platform/platform.h"
+
+namespace platform::test {
+
+struct ControlState {
+    const ControlTemplate* control = nullptr;
+    std::string text;
+    bool checked = false;
+    bool enabled = true;
+    bool readOnly = false;
+    bool visible = true;
+    FontSpec font;  // empty face: the dialog's own font
+    TrackbarState trackbar;
+    std::vector<std::string> comboStrings;
+    int comboSelection = -1;
+    std::string toolTip;
+};
+
+class TestPlatform;
+
+class TestWindow final : public Window {
+  public:
+    TestWindow(TestPlatform& platform, Dialog& dialog);
+    ~TestWindow() override;
+
+    // --- Window
+    void setText(int id, const std::string& text) override;
+    std::string text(int id) const override;
+    void setChecked(int id, bool checked) override;
+    bool isChecked(int id) const override;
+    void setEnabled(int id, bool enabled) override;
+    bool isEnabled(int id) const override;
+    void setReadOnly(int id, bool readOnly) override;
+    bool isReadOnly(int id) const override;
+    void setVisible(int id, bool visible) override;
+    bool isVisible(int id) const override;
+    void setFont(int id, const FontSpec& font) override;
+    void setTrackbarRange(int id, int min, int max) override;
+    void setTrackbarTicFrequency(int id, int frequency) override;
+    void setTrackbarPosition(int id, int position) override;
+    TrackbarState trackbar(int id) const override;
+    void resetComboContent(int id) override;
+    void addComboString(int id, const std::string& text) override;
+    void setComboSelection(int id, int index) override;
+    int comboSelection(int id) const override;
+    std::vector<std::string> comboStrings(int id) const override;
+    void setFocus(int id) override;
+    int focusedControl() const override { return focus_; }
+    void setTitle(const std::string& title) override { title_ = title; }
+    std::string title() const override { return title_; }
+    void setIcon(const IconImage& icon) override { icon_ = &icon; }
+    bool hasSystemMenu() const override;
+    void appendSystemMenuItem(unsigned command, const std::string& text) override;
+    void addToolTip(int id, const std::string& text) override;
+    std::string toolTip(int id) const override;
+    void setTimer(unsigned timerId, unsigned periodMs) override;
+    void killTimer(unsigned timerId) override;
+    void endDialog(int result) override;
+
+    // --- What a test reads
+    const ControlState* state(int id) const;
+    const FontSpec& font(int id) const;
+    const IconImage* icon() const { return icon_; }
+    struct MenuItem {
+        unsigned command;  // 0: separator
+        std::string text;
+    };
+    const std::vector<MenuItem>& systemMenu() const { return systemMenu_; }
+    bool timerRunning(unsigned timerId) const;
+    Dialog& dialog() const { return dialog_; }
+    std::uint64_t changeCount() const { return changes_; }  // every state change of a control
+
+    // --- What a user does. Actions on a disabled or hidden control do nothing.
+    void click(int id);
+    // Gives the edit the focus and types `text` over its content (refused when read-only).
+    void type(int id, const std::string& text);
+    // Moves the focus to `id` (-1: to no control); the edit that had it loses it.
+    void moveFocus(int id);
+    void pressKey(int virtualKey);
+    void selectCombo(int id, int index);
+    // Drags the trackbar's thumb to `position` and lets go.
+    void dragTrackbar(int id, int position);
+    // Clicks the groove above (towards the minimum) or below the thumb: a page step.
+    void clickTrackbarGroove(int id, bool towardsMinimum);
+    void chooseSystemMenu(unsigned command);
+    void pressCloseBox();
+
+  private:
+    ControlState* mutableState(int id);
+    bool usable(int id) const;
+    void changed() { ++changes_; }
+
+    TestPlatform& platform_;
+    Dialog& dialog_;
+    std::map<int, ControlState> controls_;
+    std::string title_;
+    const IconImage* icon_ = nullptr;
+    std::vector<MenuItem> systemMenu_;
+    int focus_ = -1;
+    std::uint64_t changes_ = 0;
+};
+
+struct MessageBoxRecord {
+    Dialog* owner;
+    std::string text;
+    std::string caption;
+    MessageBoxButtons buttons;
+};
+
+class TestPlatform final : public Platform {
+  public:
+    explicit TestPlatform(ModuleLoader& loader) : loader_(loader) {}
+    ~TestPlatform() override;
+
+    int runModal(Dialog& dialog) override;
+    void create(Dialog& dialog) override;
+    void destroy(Dialog& dialog) override;
+    int messageBox(Dialog* owner, const std::string& text, const std::string& caption,
+                   MessageBoxButtons buttons) override;
+    void sleep(unsigned ms) override { now_ += ms; }
+    ModuleLoader& moduleLoader() override { return loader_; }
+
+    // --- The virtual clock
+    std::uint64_t now() const { return now_; }
+    // Lets `ms` pass, firing every timer that falls due, in time order.
+    void advance(std::uint64_t ms);
+    // Fires the timers that are due now, without letting time pass.
+    void processPending() { advance(0); }
+
+    // --- Scripted user
+    using BoxResponder = std::function<int(const MessageBoxRecord&)>;
+    using DialogResponder = std::function<void(TestWindow&)>;
+    // Answers the next message box; without one, a box is answered IDOK (MB_OK) or IDNO.
+    void answerNextBox(BoxResponder responder) { boxResponders_.push_back(std::move(responder)); }
+    void answerNextBox(int answer);
+    // Acts in the next modal dialog while it is open; a dialog left open when the responder
+    // returns (or opened without one) is ended with IDCANCEL.
+    void answerNextDialog(DialogResponder responder) {
+        dialogResponders_.push_back(std::move(responder));
+    }
+    const std::vector<MessageBoxRecord>& boxes() const { return boxes_; }
+    const std::vector<int>& modalDialogs() const { return modalDialogs_; }  // template IDs
+
+    TestWindow* windowOf(const Dialog& dialog) const;
+
+  private:
+    friend class TestWindow;
+    struct Timer {
+        TestWindow* window;
+        unsigned id;
+        unsigned period;
+        std::uint64_t due;
+        std::uint64_t generation;  // tells a timer set again apart from the one that fired
+    };
+    void setTimer(TestWindow& window, unsigned id, unsigned period);
+    void killTimer(TestWindow& window, unsigned id);
+    void killTimers(TestWindow& window);
+    void openWindow(Dialog& dialog);
+    bool hasWindowFor(const Dialog& dialog) const;
+
+    ModuleLoader& loader_;
+    std::uint64_t now_ = 0;
+    std::uint64_t generation_ = 0;
+    std::vector<Timer> timers_;
+    std::map<const Dialog*, std::unique_ptr<TestWindow>> windows_;
+    std::deque<BoxResponder> boxResponders_;
+    std::deque<DialogResponder> dialogResponders_;
+    std::vector<MessageBoxRecord> boxes_;
+    std::vector<int> modalDialogs_;
+};
+
+}  // namespace platform::test

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "conformance/driver.h"
+#include "platform/module_loader.h"
+#include "platform/test/test_platform.h"
+
+namespace conformance {
+namespace {
+
+class NoModules final : public platform::ModuleLoader {
+  public:
+    std::uint32_t versionInfoSize(const std::string&) override { return 0; }
+    std::vector<std::uint8_t> versionInfo(const std::string&, std::uint32_t) override { return {}; }
+    std::span<const std::uint8_t> rootBlock(const std::vector<std::uint8_t>&) override {
+        return {};
+    }
+    platform::ModuleHandle load(const std::string&, long& error) override {
+        error = platform::kErrorModNotFound;
+        return nullptr;
+    }
+    void* symbol(platform::ModuleHandle, const char*) override { return nullptr; }
+    void unload(platform::ModuleHandle) override {}
+};
+
+class TestBackendDriver final : public Driver {
+  public:
+    platform::Platform& platform() override { return platform_; }
+    void open(platform::Dialog& d) override { platform_.create(d); }
+    void click(platform::Dialog& d, int id) override { w(d).click(id); }
+    void typeInto(platform::Dialog& d, int id, const std::string& text) override {
+        w(d).type(id, text);
+    }
+    void clickInto(platform::Dialog& d, int id) override { w(d).moveFocus(id); }
+    void pressKey(platform::Dialog& d, int key) override { w(d).pressKey(key); }
+    void pressCloseBox(platform::Dialog& d) override { w(d).pressCloseBox(); }
+    void dragTrackbarToBottom(platform::Dialog& d, int id) override {
+        w(d).dragTrackbar(id, w(d).trackbar(id).max);
+    }
+    void clickTrackbarGrooveBelowThumb(platform::Dialog& d, int id) override {
+        w(d).clickTrackbarGroove(id, false);
+    }
+    void runUntil(const std::function<bool()>& done) override {
+        for (int step = 0; step < 100000 && !done(); ++step) platform_.advance(1);
+        ASSERT_TRUE(done());
+    }
+    void processPending() override { platform_.processPending(); }
+    void whenBoxOpens(std::function<bool()> closeWhen) override {
+        platform_.answerNextBox([this, closeWhen](const platform::test::MessageBoxRecord&) {
+            runUntil(closeWhen);
+            return platform::IDOK;
+        });
+    }
+    void whenDialogOpens(std::function<bool()> closeWhen) override {
+        platform_.answerNextDialog([this, closeWhen](platform::test::TestWindow& window) {
+            runUntil(closeWhen);
+            window.pressKey(platform::kVkEscape);
+        });
+    }
+
+  private:
+    platform::test::TestWindow& w(platform::Dialog& d) { return *platform_.windowOf(d); }
+    NoModules loader_;
+    platform::test::TestPlatform platform_{loader_};
+};
+
+}  // namespace
+
+std::unique_ptr<Driver> makeDriver() {
+    return std::make_unique<TestBackendDriver>();
+}
+
+}  // namespace conformance
