@@ -186,6 +186,15 @@ TEST_F(Conformance, TimersKeepFiringInsideAMessageBox) {
     EXPECT_GE(dialog.ticks, 3);
 }
 
+TEST_F(Conformance, YesNoBoxesAnswerWhatTheUserChose) {
+    for (int choice : {IDYES, IDNO}) {
+        driver->whenBoxOpens([] { return true; }, choice);
+        EXPECT_EQ(
+            driver->platform().messageBox(&dialog, "Save?", "Question", MessageBoxButtons::YesNo),
+            choice);
+    }
+}
+
 TEST_F(Conformance, TimersKeepFiringInsideAModalDialog) {
     ui().setTimer(1, 20);
     int result = 0;

@@ -27,8 +27,9 @@ class Driver {
     // Handles what is due now without letting time pass.
     virtual void processPending() = 0;
     // The next message box, or modal dialog, stays open until `closeWhen` holds; the user then
-    // closes it (OK; Escape).
-    virtual void whenBoxOpens(std::function<bool()> closeWhen) = 0;
+    // answers the box with the button of `answer` (IDOK, IDYES, IDNO) or presses Escape in the
+    // dialog.
+    virtual void whenBoxOpens(std::function<bool()> closeWhen, int answer = platform::IDOK) = 0;
     virtual void whenDialogOpens(std::function<bool()> closeWhen) = 0;
 };
 

@@ -79,11 +79,15 @@ class QtDriver final : public Driver {
         ASSERT_TRUE(done());
     }
     void processPending() override { QCoreApplication::processEvents(); }
-    void whenBoxOpens(std::function<bool()> closeWhen) override {
-        whenModal([closeWhen](QWidget* modal) {
+    void whenBoxOpens(std::function<bool()> closeWhen, int answer) override {
+        whenModal([closeWhen, answer](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (!box || !closeWhen()) return false;
-            box->buttons().first()->click();
+            const auto button = answer == platform::IDYES  ? QMessageBox::Yes
+                                : answer == platform::IDNO ? QMessageBox::No
+                                                           : QMessageBox::Ok;
+            EXPECT_NE(box->button(button), nullptr) << "the box has no such button";
+            if (box->button(button)) box->button(button)->click();
             return true;
         });
     }

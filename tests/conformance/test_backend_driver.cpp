@@ -44,10 +44,10 @@ class TestBackendDriver final : public Driver {
         ASSERT_TRUE(done());
     }
     void processPending() override { platform_.processPending(); }
-    void whenBoxOpens(std::function<bool()> closeWhen) override {
-        platform_.answerNextBox([this, closeWhen](const platform::test::MessageBoxRecord&) {
+    void whenBoxOpens(std::function<bool()> closeWhen, int answer) override {
+        platform_.answerNextBox([this, closeWhen, answer](const platform::test::MessageBoxRecord&) {
             runUntil(closeWhen);
-            return platform::IDOK;
+            return answer;
         });
     }
     void whenDialogOpens(std::function<bool()> closeWhen) override {

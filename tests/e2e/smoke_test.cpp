@@ -70,6 +70,17 @@ TEST(RealProgram, ShowsEveryControlOfTheMainPanelAtItsPlace) {
         EXPECT_TRUE(actions.end()[-2]->isSeparator());
         EXPECT_EQ(actions.back()->text().toStdString(), "&About ZQ Control Panel...");
 
+        // The window menu's last item opens the About box.
+        std::string aboutTitle;
+        QTimer::singleShot(100, [&] {
+            if (auto* about = dynamic_cast<qt::QtWindow*>(QApplication::activeModalWidget())) {
+                aboutTitle = about->windowTitle().toStdString();
+                static_cast<QAbstractButton*>(about->control(IDOK))->click();
+            }
+        });
+        actions.back()->trigger();
+        EXPECT_EQ(aboutTitle, "About ZQ Control Panel");
+
         QDir().mkpath(ZQ_SCREENSHOT_DIR);
         EXPECT_TRUE(panel.grab().save(ZQ_SCREENSHOT_DIR "/main_panel.png"));
     });

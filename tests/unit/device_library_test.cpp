@@ -57,6 +57,10 @@ const FailureCase kFailures[] = {
      "Unable to load all DLL functions!", "ZQ700Comm.DLL Module load failure", true},
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class LoadFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(LoadFailure, ShowsOneMessageAndKeepsTheLibraryAsTheTableSays) {

@@ -136,6 +136,10 @@ const FailureCase kFailures[] = {
      "Unable to load all DLL functions!", "ZQ700Comm.DLL Module load failure"},
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PanelLoadFailure : public PanelLifecycle,
                          public ::testing::WithParamInterface<FailureCase> {};
 

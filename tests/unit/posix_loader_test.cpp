@@ -37,6 +37,10 @@ const FileCase kFiles[] = {
      "ZQComm.DLL Module load failure", false},
 };
 
+void PrintTo(const FileCase& c, std::ostream* os) {
+    *os << c.folder;
+}
+
 class RealLibraryFile : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(RealLibraryFile, LoadsOrFailsWithTheRightMessage) {
