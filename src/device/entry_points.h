@@ -4,10 +4,11 @@
 
 #define ZQ700_ENTRY_POINTS(X)                                                                      \
     X(GetNumDevicesConnected)                                                                      \
-    X(UpdateData) X(SendConnect) X(SendDisConnect) X(DeviceActive) X(SendIdentify)                 \
-        X(EnablePCShutterControl) X(GetUnitStatus) X(GetUnitStatusext) X(GetIntensityLevel)        \
-            X(GetPercentageLevel) X(CloseShutter) X(OpenShutter) X(LockFrontPanel)                 \
-                X(UnlockFrontPanel) X(DisableShutterControl) X(GetHeadHours) X(GetCalibrationTime) \
+    X(UpdateData)                                                                                  \
+    X(SendConnect) X(SendDisConnect) X(DeviceActive) X(SendIdentify) X(EnablePCShutterControl)     \
+        X(GetUnitStatus) X(GetUnitStatusext) X(GetIntensityLevel) X(GetPercentageLevel)            \
+            X(CloseShutter) X(OpenShutter) X(LockFrontPanel) X(UnlockFrontPanel)                   \
+                X(DisableShutterControl) X(GetHeadHours) X(GetCalibrationTime)                     \
                     X(ReturnTemperatureReading) X(ClearCalibration) X(TurnCLFOff) X(TurnCLFOn)     \
                         X(GetUnitSerialNumber) X(SetPercentageLevel) X(IncrementIrisSetting) X(    \
                             DecrementIrisSetting) X(DisconnectPC) X(GetMaximumTemperatures)        \

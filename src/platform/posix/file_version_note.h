@@ -27,7 +27,7 @@
             ".long 0xFEEF04BD, 0x00010000\n" words ".balign 4\n"                              \
             ".popsection\n")
 
-#define ZQ_FILE_VERSION_NOTE(major, minor, build, revision)                                     \
+#define ZQ_FILE_VERSION_NOTE(major, minor, build, revision) \
     ZQ_FILE_VERSION_NOTE_WITH(52, ZQ_NOTE_VERSION_WORDS(major, minor, build, revision) ".long " \
                                                                                        "0\n")
 
