@@ -449,10 +449,8 @@ void Unit::saveSettings() {
 
 void Unit::setDoorLocked(bool locked) {
     if (locked == doorLocked_) return;
+    // A locked door refuses new exposures; one that runs ends as it would.
     doorLocked_ = locked;
-    // The interlock puts every LED out.
-    if (locked)
-        for (int h = 0; h < kHeads; ++h) switchOff(h, nowMs_, "Exposure Stopped");
     log(locked ? "Door Lock" : "Door Unlock", -1, "");
 }
 

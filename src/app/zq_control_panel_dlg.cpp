@@ -8,7 +8,26 @@ namespace app {
 using namespace res;
 
 CZQControlPanelDlg::CZQControlPanelDlg(platform::Platform& platform)
-    : Dialog(platform, mainPanelTemplate()), icon(&applicationIcon()) {}
+    : Dialog(platform, mainPanelTemplate()), icon(&applicationIcon()) {
+    onClicked(IDC_CONNECT, IDC_CONNECT, [this](int) { OnConnect(); });
+    onClicked(IDC_HEAD_1, IDC_HEAD_1 + kHeads - 1, [this](int) { OnHeadRadio(); });
+    onClicked(IDC_CAL_MODE_1, IDC_CAL_MODE_1 + kHeads - 1,
+              [this](int id) { OnCalibrationModeBox(id); });
+    onReleased(IDC_SLIDER_1, IDC_SLIDER_1 + kHeads - 1, [this](int) { OnSliderReleased(); });
+    onKillFocus(IDC_LEVEL_1, IDC_LEVEL_1 + kHeads - 1, [this](int) { OnIntensityKillFocus(); });
+    onKillFocus(IDC_EXPOSURE_1, IDC_EXPOSURE_1 + kHeads - 1,
+                [this](int) { OnExposureKillFocus(); });
+    onClicked(IDC_COUNT_UP, IDC_COUNT_DOWN, [this](int) { OnCountMode(); });
+    onClicked(IDC_ON_OFF_1, IDC_ON_OFF_1 + kHeads - 1, [this](int) { OnOnOffButton(); });
+    onClicked(IDC_LOG_SYSTEM, IDC_LOG_SETTINGS, [this](int) { OnLogFileRadio(); });
+    onClicked(IDC_CAL_CLEAR_1, IDC_CAL_CLEAR_1 + kHeads - 1,
+              [this](int id) { OnClearCalibration(id); });
+    onClicked(IDC_CLEAR_ALARMS, IDC_CLEAR_ALARMS, [this](int) { OnClearAlarms(); });
+}
+
+void CZQControlPanelDlg::showMessage(const std::string& text, const std::string& caption) {
+    platform().messageBox(this, text, caption, platform::MessageBoxButtons::Ok);
+}
 
 CZQControlPanelDlg::~CZQControlPanelDlg() {
     device::FreeDeviceLibrary(library, platform().moduleLoader());
@@ -90,12 +109,11 @@ bool CZQControlPanelDlg::PreTranslateMessage(const platform::KeyMessage& message
 }
 
 void CZQControlPanelDlg::OnOK() {
+    if (connected) OnConnect();
     Dialog::OnOK();
 }
 
 // Escape, the close box and Alt+F4 leave the panel open: "Exit" is the only way out.
 void CZQControlPanelDlg::OnCancel() {}
-
-void CZQControlPanelDlg::OnTimer(unsigned) {}
 
 }  // namespace app

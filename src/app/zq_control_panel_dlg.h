@@ -32,6 +32,34 @@ class CZQControlPanelDlg : public platform::Dialog {
     bool LoadDeviceLibrary();
     void RefreshUnitList();
 
+    // Connection and polling
+    void OnConnect();
+    void PollUnit();
+    void CheckCalibration(int head);  // 1 to 4
+    void RefreshTemperature();
+    void ShowDoorLock(int locked);
+
+    // Levels and head selection
+    void ShowHeadValues(int head);  // 0 to 3
+    void OnSliderReleased();
+    void OnIntensityKillFocus();
+    void OnHeadRadio();
+
+    // Exposure, count mode, on/off
+    void OnExposureKillFocus();
+    void OnCountMode();
+    void OnOnOffButton();
+    void ShowOnOffCaptions();
+
+    // Calibration and alarms
+    void ShowCalibration();
+    void OnCalibrationModeBox(int id);
+    void OnClearCalibration(int id);
+    void OnClearAlarms();
+
+    // SD-card files
+    void OnLogFileRadio();
+
     // --- Members, in declaration order
     device::DeviceLibrary library;
     std::uint16_t deviceCount = 0;
@@ -68,8 +96,18 @@ class CZQControlPanelDlg : public platform::Dialog {
     std::uint8_t unitScreen = 0;
     PerHead<std::uint8_t> calibrating{};
     std::unique_ptr<platform::ToolTip> toolTip;
+    // A GetScreen of this connection has delivered `unitScreen`: only then is it sent back.
+    bool unitScreenKnown = false;
+    // The DOOR LOCK label's font, one for the panel's life.
+    const platform::FontSpec doorLockFont{40, "Arial"};
 
   protected:
+    // The exposure edit's text when its head is not lit: the preset, or "0.0s" in Count Up.
+    std::string presetText(int head) const;
+    std::string levelText(int head) const;
+    std::uint16_t headStatus(int head) const { return status.head[head]; }
+    void showMessage(const std::string& text, const std::string& caption);
+
     bool OnInitDialog() override;
     void DoDataExchange(platform::DataExchange& dx) override;
     bool PreTranslateMessage(const platform::KeyMessage& message) override;

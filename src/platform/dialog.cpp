@@ -15,8 +15,12 @@ void DataExchange::radio(int firstId, int& value) {
             }
         return;
     }
-    for (std::size_t i = 0; i < group.size(); ++i)
-        window_.setChecked(group[i], static_cast<int>(i) == value);
+    // Buttons already in the wanted state are left alone, so an exchange that changes
+    // nothing repaints nothing.
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        const bool wanted = static_cast<int>(i) == value;
+        if (window_.isChecked(group[i]) != wanted) window_.setChecked(group[i], wanted);
+    }
 }
 
 Dialog::Dialog(Platform& platform, const DialogTemplate& dialogTemplate)

@@ -108,15 +108,16 @@ INSTANTIATE_TEST_SUITE_P(Modes, ExposureEnds, ::testing::Values(CountCase{0, 10}
                              return info.param.mode ? "CountDown" : "CountUp";
                          });
 
-TEST_F(SimulatedUnits, ALockedDoorKeepsHeadsDarkAndPutsLitOnesOut) {
+TEST_F(SimulatedUnits, ALockedDoorRefusesNewExposures) {
     connect();
     std::uint8_t on[4] = {0, 1, 0, 0};
+    std::uint8_t both[4] = {1, 1, 0, 0};
     L().RunExposure(0, on, 4);
     EXPECT_EQ(status()[1] & 1, 1);
     sim.event("door-lock 0");
-    EXPECT_EQ(status()[1] & 1, 0);
-    L().RunExposure(0, on, 4);
-    EXPECT_EQ(status()[1] & 1, 0);
+    L().RunExposure(0, both, 4);
+    EXPECT_EQ(status()[0] & 1, 0);
+    EXPECT_EQ(status()[1] & 1, 1);  // the running one goes on
     sim.event("door-unlock 0");
     L().RunExposure(0, on, 4);
     EXPECT_EQ(status()[1] & 1, 1);
