@@ -119,3 +119,28 @@ TEST_F(PanelTest, WithoutAConnectionExposureControlsResetAndSendNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+int unknownCountMode(std::uint16_t, std::uint8_t* mode) {
+    *mode = 2;
+    return 1;
+}
+
+class UnknownCountMode : public testing_support::PanelTest {
+  protected:
+    UnknownCountMode() {
+        units.loader.exports["GetCountMode"] = reinterpret_cast<void*>(&unknownCountMode);
+    }
+};
+
+TEST_F(UnknownCountMode, ChecksNeitherRadioAndShowsThePresets) {
+    connect();
+    tick(2);  // the sub-cycle reads the mode again
+    EXPECT_EQ(panel.countModeChoice, -1);
+    EXPECT_FALSE(w->isChecked(res::IDC_COUNT_UP));
+    EXPECT_FALSE(w->isChecked(res::IDC_COUNT_DOWN));
+    EXPECT_EQ(w->text(res::IDC_EXPOSURE_1), "5.0s");
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <clocale>
 
 #include "platform/application.h"
 #include "platform/dialog.h"
@@ -10,6 +11,13 @@
 #include "platform/qt/qt_window.h"
 
 namespace platform::qt {
+
+QtPlatform::QtPlatform(ModuleLoader& loader) : loader_(loader) {
+    // Qt takes the desktop's locale for the C library too; numbers and dates that the
+    // application formats and reads keep the C library's own conventions ("0.93", "Mar").
+    std::setlocale(LC_NUMERIC, "C");
+    std::setlocale(LC_TIME, "C");
+}
 
 QtPlatform::~QtPlatform() {
     for (auto& [dialog, window] : windows_) {

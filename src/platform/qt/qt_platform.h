@@ -13,7 +13,7 @@ class QtWindow;
 
 class QtPlatform final : public Platform {
   public:
-    explicit QtPlatform(ModuleLoader& loader) : loader_(loader) {}
+    explicit QtPlatform(ModuleLoader& loader);
     ~QtPlatform() override;
 
     int runModal(Dialog& dialog) override;
