@@ -143,6 +143,13 @@ struct Call {
     Unit* connected(std::uint16_t dev) { return sim.connectedUnit(dev); }
 };
 
+// Copies a text into the caller's buffer: at most size - 1 bytes, always terminated.
+void copyText(const std::string& text, char* buffer, int size) {
+    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(size) - 1);
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+}
+
 template <typename... P>
 bool allSet(P*... p) {
     return ((p != nullptr) && ...);
@@ -413,9 +420,7 @@ ZQ_EXPORT int ReadFileLine(uint16_t dev, char* buffer, int size, uint32_t line) 
     Unit* u = call.connected(dev);
     const std::string* text = u ? u->line(line) : nullptr;
     if (!text) return 0;
-    const std::size_t n = std::min(text->size(), static_cast<std::size_t>(size) - 1);
-    std::memcpy(buffer, text->data(), n);
-    buffer[n] = '\0';
+    copyText(*text, buffer, size);
     return 1;
 }
 
@@ -454,10 +459,7 @@ ZQ_EXPORT int GetRTC(uint16_t dev, char* buffer, int size) {
     Call call;
     Unit* u = call.connected(dev);
     if (!u) return 0;
-    const std::string text = u->clockText();
-    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(size) - 1);
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
+    copyText(u->clockText(), buffer, size);
     return 1;
 }
 

@@ -172,39 +172,27 @@ bool Unit::setScreen(std::uint8_t screen) {
 // ---------------------------------------------------------------- levels
 
 std::array<std::uint16_t, kHeads> Unit::percentLevels() const {
-    std::array<std::uint16_t, kHeads> v{};
-    for (int h = 0; h < kHeads; ++h) v[h] = heads_[h].percent;
-    return v;
+    return each(&HeadConfig::percent);
 }
 
 std::array<float, kHeads> Unit::irradianceLevels() const {
-    std::array<float, kHeads> v{};
-    for (int h = 0; h < kHeads; ++h) v[h] = heads_[h].irradiance;
-    return v;
+    return each(&HeadConfig::irradiance);
 }
 
 std::array<float, kHeads> Unit::powerLevels() const {
-    std::array<float, kHeads> v{};
-    for (int h = 0; h < kHeads; ++h) v[h] = heads_[h].power;
-    return v;
+    return each(&HeadConfig::power);
 }
 
 std::array<float, kHeads> Unit::maxIrradiance() const {
-    std::array<float, kHeads> v{};
-    for (int h = 0; h < kHeads; ++h) v[h] = heads_[h].maxIrradiance;
-    return v;
+    return each(&HeadConfig::maxIrradiance);
 }
 
 std::array<float, kHeads> Unit::maxPower() const {
-    std::array<float, kHeads> v{};
-    for (int h = 0; h < kHeads; ++h) v[h] = heads_[h].maxPower;
-    return v;
+    return each(&HeadConfig::maxPower);
 }
 
 std::array<std::uint8_t, kHeads> Unit::minIntensity() const {
-    std::array<std::uint8_t, kHeads> v{};
-    for (int h = 0; h < kHeads; ++h) v[h] = heads_[h].minIntensity;
-    return v;
+    return each(&HeadConfig::minIntensity);
 }
 
 bool Unit::setPercentLevels(const std::array<std::uint16_t, kHeads>& levels) {
@@ -218,36 +206,31 @@ bool Unit::setPercentLevels(const std::array<std::uint16_t, kHeads>& levels) {
     return all;
 }
 
-bool Unit::setIrradianceLevels(const std::array<float, kHeads>& levels) {
+bool Unit::setShareLevels(const std::array<float, kHeads>& levels, float HeadConfig::*level,
+                          float HeadConfig::*maximum) {
     bool all = true;
     for (int h = 0; h < kHeads; ++h) {
-        const double max = heads_[h].maxIrradiance;
+        const double max = heads_[h].*maximum;
         if (std::isfinite(levels[h]) && within(levels[h], heads_[h].minIntensity * max / 100, max))
-            heads_[h].irradiance = levels[h];
+            heads_[h].*level = levels[h];
         else
             all = false;
     }
     return all;
 }
 
+bool Unit::setIrradianceLevels(const std::array<float, kHeads>& levels) {
+    return setShareLevels(levels, &HeadConfig::irradiance, &HeadConfig::maxIrradiance);
+}
+
 bool Unit::setPowerLevels(const std::array<float, kHeads>& levels) {
-    bool all = true;
-    for (int h = 0; h < kHeads; ++h) {
-        const double max = heads_[h].maxPower;
-        if (std::isfinite(levels[h]) && within(levels[h], heads_[h].minIntensity * max / 100, max))
-            heads_[h].power = levels[h];
-        else
-            all = false;
-    }
-    return all;
+    return setShareLevels(levels, &HeadConfig::power, &HeadConfig::maxPower);
 }
 
 // ---------------------------------------------------------------- exposures
 
 std::array<std::uint16_t, kHeads> Unit::exposureTimes() const {
-    std::array<std::uint16_t, kHeads> v{};
-    for (int h = 0; h < kHeads; ++h) v[h] = heads_[h].exposureTime;
-    return v;
+    return each(&HeadConfig::exposureTime);
 }
 
 bool Unit::setExposureTimes(const std::array<std::uint16_t, kHeads>& times) {

@@ -109,6 +109,16 @@ class Unit {
         std::int64_t calibrationEndMs = -1;
         bool calibrationFails = false;
     };
+    // One field of every head.
+    template <typename T>
+    std::array<T, kHeads> each(T HeadConfig::*field) const {
+        std::array<T, kHeads> values{};
+        for (int h = 0; h < kHeads; ++h) values[h] = heads_[h].*field;
+        return values;
+    }
+    // Levels that are a share of a maximum (irradiance, power), within minIntensity to 100 %.
+    bool setShareLevels(const std::array<float, kHeads>& levels, float HeadConfig::*level,
+                        float HeadConfig::*maximum);
     void advanceHeads(std::int64_t toMs);
     void switchOff(int h, std::int64_t atMs, const char* why);
     void finishCalibration(int h);

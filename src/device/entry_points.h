@@ -7,11 +7,12 @@
     X(UpdateData)                                                                                  \
     X(SendConnect)                                                                                 \
     X(SendDisConnect)                                                                              \
-    X(DeviceActive) X(SendIdentify) X(EnablePCShutterControl) X(GetUnitStatus) X(GetUnitStatusext) \
-        X(GetIntensityLevel) X(GetPercentageLevel) X(CloseShutter) X(OpenShutter)                  \
-            X(LockFrontPanel) X(UnlockFrontPanel) X(DisableShutterControl) X(GetHeadHours) X(      \
-                GetCalibrationTime) X(ReturnTemperatureReading) X(ClearCalibration) X(TurnCLFOff)  \
-                X(TurnCLFOn) X(GetUnitSerialNumber) X(SetPercentageLevel) X(IncrementIrisSetting)  \
+    X(DeviceActive)                                                                                \
+    X(SendIdentify) X(EnablePCShutterControl) X(GetUnitStatus) X(GetUnitStatusext) X(              \
+        GetIntensityLevel) X(GetPercentageLevel) X(CloseShutter) X(OpenShutter) X(LockFrontPanel)  \
+        X(UnlockFrontPanel) X(DisableShutterControl) X(GetHeadHours) X(GetCalibrationTime)         \
+            X(ReturnTemperatureReading) X(ClearCalibration) X(TurnCLFOff) X(TurnCLFOn)             \
+                X(GetUnitSerialNumber) X(SetPercentageLevel) X(IncrementIrisSetting)               \
                     X(DecrementIrisSetting) X(DisconnectPC) X(GetMaximumTemperatures)              \
                         X(GetHeadWaveLength) X(GetExposureTimes) X(SetExposureTimes)               \
                             X(GetCountMode) X(SetCountMode) X(RunExposure) X(GetExposureCount)     \

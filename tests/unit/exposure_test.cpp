@@ -45,15 +45,7 @@ TEST(ReadTenths, IsExactOnTheDecimalText) {
         EXPECT_EQ(panel::readTenths(c.text), c.tenths) << '"' << c.text << '"';
 }
 
-class Exposures : public PanelTest {
-  protected:
-    void SetUp() override {
-        PanelTest::SetUp();
-        connect();
-        tick();
-        units.clear();
-    }
-};
+using Exposures = testing_support::ConnectedPanelTest;
 
 TEST_F(Exposures, OneFocusLossSendsEveryValidNewTimeAndRestoresTheRest) {
     w->click(IDC_ON_OFF_1);  // head #1 lit: its edit is not an entry

@@ -16,14 +16,8 @@ std::vector<std::string> setCalls(const std::vector<std::string>& calls) {
 }
 
 // Head #1 irradiance (max 2.5), #2 power (max 1.0), #3 and #4 percent; minimum 10 % each.
-class Levels : public PanelTest {
+class Levels : public testing_support::ConnectedPanelTest {
   protected:
-    void SetUp() override {
-        PanelTest::SetUp();
-        connect();
-        tick();
-        units.clear();
-    }
     void enterLevel(int head, const std::string& typed) {
         w->type(IDC_LEVEL_1 + head, typed);
         w->moveFocus(IDC_CONNECT);

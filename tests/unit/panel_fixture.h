@@ -40,4 +40,16 @@ class PanelTest : public ::testing::Test {
     platform::test::TestWindow* w = nullptr;
 };
 
+// Connected to the first unit, one tick done, the calls so far forgotten.
+class ConnectedPanelTest : public PanelTest {
+  protected:
+    using PanelTest::PanelTest;
+    void SetUp() override {
+        PanelTest::SetUp();
+        connect();
+        tick();
+        units.clear();
+    }
+};
+
 }  // namespace testing_support

@@ -204,6 +204,11 @@ QWidget* QtWindow::makeControl(const ControlTemplate& c) {
         }
     }
     if (c.id < 0) w->setObjectName(QString("static_%1").arg(index));
+    // Frames, labels and icons let the mouse through to what lies beneath, as on Windows:
+    // the DOOR LOCK label lies over the sliders.
+    if (c.kind == ControlKind::GroupBox || c.kind == ControlKind::StaticText ||
+        c.kind == ControlKind::StaticIcon)
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
     if (!(c.styles & kTabStop) && (c.kind == ControlKind::Edit || c.kind == ControlKind::Trackbar))
         w->setFocusPolicy(Qt::ClickFocus);
     return w;
