@@ -16,20 +16,24 @@ using ::testing::HasSubstr;
 
 class SimulatedUnits : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(sim.reset(nullptr, 1), 1); }
-    void start(const char* scenario) { ASSERT_EQ(sim.reset(scenario, 1), 1) << sim.lastError(); }
+    void SetUp() override { ASSERT_EQ(sim().reset(nullptr, 1), 1); }
+    void start(const char* scenario) {
+        ASSERT_EQ(sim().reset(scenario, 1), 1) << sim().lastError();
+    }
     void connect(std::uint16_t dev = 0) { ASSERT_EQ(L().SendConnect(dev), 1); }
     std::array<std::uint16_t, 5> status(std::uint16_t dev = 0) {
         std::array<std::uint16_t, 5> w{};
         L().GetUnitStatus(dev, &w[0], &w[1], &w[2], &w[3], &w[4]);
         return w;
     }
-    const device::DeviceLibrary& L() { return sim.lib; }
+    const device::DeviceLibrary& L() { return sim().lib; }
 
-    static sim_test::SimLibrary sim;
+    // Loaded once per test program, on first use.
+    static sim_test::SimLibrary& sim() {
+        static sim_test::SimLibrary library;
+        return library;
+    }
 };
-
-sim_test::SimLibrary SimulatedUnits::sim;
 
 TEST_F(SimulatedUnits, DefaultUnitsAreTwoOfThreeDeviceIndices) {
     EXPECT_EQ(L().GetNumDevicesConnected(), 3);
@@ -63,17 +67,17 @@ TEST_F(SimulatedUnits, StatusWordsCarryPresenceCalibrationAndDoorLock) {
     // Head #1 calibrated in irradiance, #2 in power, #3 and #4 uncalibrated; all connected.
     EXPECT_EQ(status(0), (std::array<std::uint16_t, 5>{0x0360, 0x0560, 0x0060, 0x0060, 0}));
     EXPECT_EQ(status(2)[2], 0x0000);  // the second unit's head #3 slot is empty
-    ASSERT_EQ(sim.event("door-lock 0"), 1);
-    ASSERT_EQ(sim.event("head-remove 0 4"), 1);
+    ASSERT_EQ(sim().event("door-lock 0"), 1);
+    ASSERT_EQ(sim().event("head-remove 0 4"), 1);
     EXPECT_EQ(status(0)[4], 0x0002);
     EXPECT_EQ(status(0)[3], 0x0020);
-    ASSERT_EQ(sim.event("head-error 0 3 short-circuit"), 1);
-    ASSERT_EQ(sim.event("head-error 0 3 0x0008"), 1);
+    ASSERT_EQ(sim().event("head-error 0 3 short-circuit"), 1);
+    ASSERT_EQ(sim().event("head-error 0 3 0x0008"), 1);
     EXPECT_EQ(status(0)[2], 0x0060 | 0x0010 | 0x0008);
     L().ClearAlarm(0);
     EXPECT_EQ(status(0)[2], 0x0060);
-    EXPECT_EQ(sim.event("head-error 0 5 nvm"), 0);
-    EXPECT_EQ(sim.event("door-lock 7"), 0);
+    EXPECT_EQ(sim().event("head-error 0 5 nvm"), 0);
+    EXPECT_EQ(sim().event("door-lock 7"), 0);
 }
 
 struct CountCase {
@@ -91,12 +95,12 @@ TEST_P(ExposureEnds, ByItselfWhenThePresetHasRun) {
     std::uint8_t on[4] = {1, 0, 0, 0};
     L().RunExposure(0, on, 4);
     EXPECT_EQ(status()[0] & 1, 1);
-    sim.advanceMs(1000);
+    sim().advanceMs(1000);
     std::uint16_t counts[4] = {};
     ASSERT_EQ(L().GetExposureCount(0, counts, 4), 1);
     EXPECT_EQ(counts[0], GetParam().afterOneSecond);
     EXPECT_EQ(status()[0] & 1, 1);
-    sim.advanceMs(1000);
+    sim().advanceMs(1000);
     EXPECT_EQ(status()[0] & 1, 0);
     std::uint8_t mode = 9;
     L().GetCountMode(0, &mode);
@@ -114,11 +118,11 @@ TEST_F(SimulatedUnits, ALockedDoorRefusesNewExposures) {
     std::uint8_t both[4] = {1, 1, 0, 0};
     L().RunExposure(0, on, 4);
     EXPECT_EQ(status()[1] & 1, 1);
-    sim.event("door-lock 0");
+    sim().event("door-lock 0");
     L().RunExposure(0, both, 4);
     EXPECT_EQ(status()[0] & 1, 0);
     EXPECT_EQ(status()[1] & 1, 1);  // the running one goes on
-    sim.event("door-unlock 0");
+    sim().event("door-unlock 0");
     L().RunExposure(0, on, 4);
     EXPECT_EQ(status()[1] & 1, 1);
     std::uint8_t off[4] = {};
@@ -160,13 +164,13 @@ TEST_F(SimulatedUnits, LitHeadsWarmUpAgeAndSwitchOffOverTheirLimit) {
     const std::uint8_t cold = t[0];
     std::uint8_t on[4] = {1, 0, 0, 0};
     L().RunExposure(0, on, 4);
-    sim.advanceMs(40000);
+    sim().advanceMs(40000);
     L().ReturnTemperatureReading(0, &t[0], &t[1], &t[2], &t[3]);
     EXPECT_GT(t[0], cold);
     std::uint16_t hours[4] = {};
     L().GetHeadHours(0, &hours[0], &hours[1], &hours[2], &hours[3]);
     EXPECT_EQ(hours[0], 11);
-    sim.advanceMs(120000);  // well past 40 °C at full level
+    sim().advanceMs(120000);  // well past 40 °C at full level
     EXPECT_EQ(status()[0] & 0x0005, 0x0004);
     std::uint8_t max[4] = {};
     L().GetMaximumTemperatures(0, &max[0], &max[1], &max[2], &max[3]);
@@ -183,7 +187,7 @@ TEST_F(SimulatedUnits, ACalibrationRunsThenCompletes) {
     std::uint8_t screen = 0;
     L().GetScreen(0, &screen);
     EXPECT_EQ(screen, 6);
-    sim.advanceMs(3000);
+    sim().advanceMs(3000);
     L().GetCalibration(0, state, 6);
     EXPECT_EQ(
         (std::array<std::uint8_t, 6>{state[0], state[1], state[2], state[3], state[4], state[5]}),
@@ -201,12 +205,12 @@ TEST_F(SimulatedUnits, ACalibrationRunsThenCompletes) {
 TEST_F(SimulatedUnits, ACalibrationFailsWhenFailureIsInjectedOrTheHeadIsMissing) {
     connect(0);
     connect(2);
-    sim.event("fail-next-calibration 0");
+    sim().event("fail-next-calibration 0");
     std::uint8_t head4[4] = {0, 0, 0, 1};
     L().PerformCalibration(0, head4, 4);
     std::uint8_t head3[4] = {0, 0, 1, 0};
     L().PerformCalibration(2, head3, 4);
-    sim.advanceMs(3000);
+    sim().advanceMs(3000);
     std::uint8_t state[6] = {};
     L().GetCalibration(0, state, 6);
     EXPECT_EQ(state[3], 0);
@@ -241,7 +245,7 @@ TEST_F(SimulatedUnits, FilesAreReadLineByLineWithinTheBuffer) {
     EXPECT_THAT(buffer, HasSubstr("PC Connected"));
     EXPECT_TRUE(std::regex_search(buffer, std::regex(R"(^\d{4}-\d{2}-\d{2},\d{2}:\d{2}:\d{2},)")));
 
-    sim.event("card-out 0");
+    sim().event("card-out 0");
     EXPECT_EQ(L().GetNumLinesInFile(0, &lines), 0);
     EXPECT_EQ(L().ZQOpenFile(0, "ZQ7-LOG.CSV"), 0);
 }
@@ -352,7 +356,7 @@ TEST_F(SimulatedUnits, TheClockReadsAndSetsAsTheSettingsDialogWritesIt) {
     ASSERT_EQ(L().SetRTC(0, set, static_cast<int>(std::strlen(set))), 1);
     L().GetRTC(0, text, 30);
     EXPECT_STREQ(text, "Mar 07, 2016 09:05");
-    sim.advanceMs(60000);
+    sim().advanceMs(60000);
     L().GetRTC(0, text, 30);
     EXPECT_STREQ(text, "Mar 07, 2016 09:06");
     for (const char* bad : {"Feb 30, 2016 09:05", "Mar 07 2016 09:05", "", "Xyz 07, 2016 09:05"})
@@ -427,11 +431,11 @@ TEST_F(SimulatedUnits, BadArgumentsAreRefusedWithoutWriting) {
 
 TEST_F(SimulatedUnits, UnpluggedUnitsVanishAndComeBack) {
     connect();
-    ASSERT_EQ(sim.event("unplug 0"), 1);
+    ASSERT_EQ(sim().event("unplug 0"), 1);
     EXPECT_EQ(L().DeviceActive(0), 0);
     std::uint16_t serial = 0;
     EXPECT_EQ(L().GetUnitStatus(0, &serial, &serial, &serial, &serial, &serial), 0);
-    ASSERT_EQ(sim.event("plug 0"), 1);
+    ASSERT_EQ(sim().event("plug 0"), 1);
     EXPECT_EQ(L().DeviceActive(0), 1);
     EXPECT_EQ(L().GetSoftwareVersion(0, &serial), 0);  // needs a new connection
 }
