@@ -62,6 +62,8 @@ enum WindowStyle : unsigned {
     kSystemMenu = 1u << 1,
     kModalFrame = 1u << 2,
     kAppWindow = 1u << 3,  // shown on the taskbar
+    kVisible = 1u << 4,    // a modeless window shows when it is created
+    kTopMost = 1u << 5,    // always on top
 };
 
 struct DialogTemplate {

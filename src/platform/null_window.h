@@ -39,6 +39,8 @@ class NullWindow final : public Window {
     std::string toolTip(int) const override { return {}; }
     void setTimer(unsigned, unsigned) override {}
     void killTimer(unsigned) override {}
+    void showWindow(bool) override {}
+    bool windowShown() const override { return false; }
     void endDialog(int) override {}
 };
 

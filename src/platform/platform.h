@@ -24,8 +24,9 @@ class Platform {
     // Creates the dialog's window, runs OnInitDialog and a modal loop until EndDialog, then
     // destroys the window. Timers of every window keep firing inside the loop.
     virtual int runModal(Dialog& dialog) = 0;
-    // Creates the dialog's window without a loop of its own (a modeless window).
-    virtual void create(Dialog& dialog) = 0;
+    // Creates the dialog's window without a loop of its own (a modeless window), owned by
+    // `parent` when one is given; it shows at once when its template has the visible style.
+    virtual void create(Dialog& dialog, Dialog* parent = nullptr) = 0;
     virtual void destroy(Dialog& dialog) = 0;
 
     // A modal message box owned by `owner` (nullptr: none), with no icon. Timers keep firing

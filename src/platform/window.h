@@ -72,6 +72,10 @@ class Window {
     virtual void setTimer(unsigned timerId, unsigned periodMs) = 0;
     virtual void killTimer(unsigned timerId) = 0;
 
+    // Shows or hides the window itself.
+    virtual void showWindow(bool visible) = 0;
+    virtual bool windowShown() const = 0;
+
     // Ends the window's modal loop (or, for a modeless window, hides it) with `result`.
     virtual void endDialog(int result) = 0;
 };

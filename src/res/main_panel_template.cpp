@@ -44,7 +44,7 @@ const DialogTemplate& mainPanelTemplate() {
         290,
         "MS Shell Dlg",
         8,
-        kCaption | kSystemMenu | kAppWindow,
+        kCaption | kSystemMenu | kAppWindow | kVisible,
         {
             button(1001, "Connect", {21, 37, 77, 14}),
             {1002, ControlKind::DropDownList, "", {22, 19, 75, 34}, kVScroll | kTabStop},

@@ -29,7 +29,7 @@ const DialogTemplate kTemplate{
     140,
     "MS Shell Dlg",
     8,
-    kCaption | kSystemMenu,
+    kCaption | kSystemMenu | kVisible,
     {
         {kEditA, ControlKind::Edit, "", {10, 10, 60, 14}, kAutoHScroll | kTabStop},
         {kEditB, ControlKind::Edit, "", {80, 10, 60, 14}, kCentred | kAutoHScroll | kTabStop},

@@ -31,9 +31,7 @@ QtWindow* QtPlatform::windowOf(const Dialog& dialog) const {
     return it == windows_.end() ? nullptr : it->second;
 }
 
-QtWindow* QtPlatform::open(Dialog& dialog) {
-    // A window opened while another is modal belongs to it, as its owner.
-    QWidget* parent = modalStack_.empty() ? nullptr : modalStack_.back();
+QtWindow* QtPlatform::open(Dialog& dialog, QWidget* parent) {
     auto* window = new QtWindow(*this, dialog, parent);
     windows_[&dialog] = window;
     dialog.attach(window);
@@ -42,7 +40,8 @@ QtWindow* QtPlatform::open(Dialog& dialog) {
 }
 
 int QtPlatform::runModal(Dialog& dialog) {
-    QtWindow* window = open(dialog);
+    // A modal window belongs to the one modal before it, as its owner.
+    QtWindow* window = open(dialog, modalStack_.empty() ? nullptr : modalStack_.back());
     if (!dialog.ended()) {
         modalStack_.push_back(window);
         window->exec();
@@ -53,9 +52,10 @@ int QtPlatform::runModal(Dialog& dialog) {
     return result;
 }
 
-void QtPlatform::create(Dialog& dialog) {
-    QtWindow* window = open(dialog);
-    if (!dialog.ended()) window->show();
+void QtPlatform::create(Dialog& dialog, Dialog* parent) {
+    QtWindow* window = open(dialog, parent ? windowOf(*parent) : nullptr);
+    if (!dialog.ended() && (dialog.dialogTemplate().windowStyles & kVisible))
+        window->showWindow(true);
 }
 
 void QtPlatform::destroy(Dialog& dialog) {

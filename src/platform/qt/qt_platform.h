@@ -7,6 +7,8 @@
 
 #include "platform/platform.h"
 
+class QWidget;
+
 namespace platform::qt {
 
 class QtWindow;
@@ -17,7 +19,7 @@ class QtPlatform final : public Platform {
     ~QtPlatform() override;
 
     int runModal(Dialog& dialog) override;
-    void create(Dialog& dialog) override;
+    void create(Dialog& dialog, Dialog* parent = nullptr) override;
     void destroy(Dialog& dialog) override;
     int messageBox(Dialog* owner, const std::string& text, const std::string& caption,
                    MessageBoxButtons buttons) override;
@@ -27,7 +29,7 @@ class QtPlatform final : public Platform {
     QtWindow* windowOf(const Dialog& dialog) const;
 
   private:
-    QtWindow* open(Dialog& dialog);
+    QtWindow* open(Dialog& dialog, QWidget* parent);
 
     ModuleLoader& loader_;
     std::map<const Dialog*, QtWindow*> windows_;

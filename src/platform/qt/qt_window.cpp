@@ -79,6 +79,7 @@ void QtWindow::build() {
     setWindowTitle(qs(t.caption));
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (t.windowStyles & kSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (t.windowStyles & kTopMost) flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
 
     // "MS Shell Dlg" stands for the desktop's own dialog font.
@@ -407,9 +408,17 @@ void QtWindow::killTimer(unsigned timerId) {
     if (auto it = timers_.find(timerId); it != timers_.end()) it->second->stop();
 }
 
-void QtWindow::endDialog(int result) {
-    done(result);
+void QtWindow::showWindow(bool visible) {
+    if (!visible) {
+        hide();
+        return;
+    }
+    show();
+    // Painted at once: the caller may block the thread next, as a download does.
+    repaint();
 }
+
+void QtWindow::endDialog(int result) { done(result); }
 
 void QtWindow::giveFocusToFirstTabStop() {
     for (const auto& c : dialog_.dialogTemplate().controls) {

@@ -53,6 +53,8 @@ class QtWindow final : public QDialog, public Window {
     std::string toolTip(int id) const override;
     void setTimer(unsigned timerId, unsigned periodMs) override;
     void killTimer(unsigned timerId) override;
+    void showWindow(bool visible) override;
+    bool windowShown() const override { return QDialog::isVisible(); }
     void endDialog(int result) override;
 
     QWidget* control(int id) const;

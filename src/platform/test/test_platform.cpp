@@ -349,6 +349,7 @@ TestWindow* TestPlatform::windowOf(const Dialog& dialog) const {
 int TestPlatform::runModal(Dialog& dialog) {
     modalDialogs_.push_back(dialog.dialogTemplate().id);
     openWindow(dialog);
+    if (TestWindow* w = windowOf(dialog)) w->showWindow(true);
     if (!dialog.ended() && !dialogResponders_.empty()) {
         DialogResponder responder = std::move(dialogResponders_.front());
         dialogResponders_.pop_front();
@@ -360,8 +361,11 @@ int TestPlatform::runModal(Dialog& dialog) {
     return result;
 }
 
-void TestPlatform::create(Dialog& dialog) {
+void TestPlatform::create(Dialog& dialog, Dialog* parent) {
+    modeless_.push_back({dialog.dialogTemplate().id, parent});
     openWindow(dialog);
+    if (TestWindow* w = windowOf(dialog); w && (dialog.dialogTemplate().windowStyles & kVisible))
+        w->showWindow(true);
 }
 
 void TestPlatform::destroy(Dialog& dialog) {

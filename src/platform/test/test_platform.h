@@ -70,6 +70,11 @@ class TestWindow final : public Window {
     std::string toolTip(int id) const override;
     void setTimer(unsigned timerId, unsigned periodMs) override;
     void killTimer(unsigned timerId) override;
+    void showWindow(bool visible) override {
+        shown_ = visible;
+        changed();
+    }
+    bool windowShown() const override { return shown_; }
     void endDialog(int result) override;
 
     // --- What a test reads
@@ -112,6 +117,7 @@ class TestWindow final : public Window {
     const IconImage* icon_ = nullptr;
     std::vector<MenuItem> systemMenu_;
     int focus_ = -1;
+    bool shown_ = false;
     std::uint64_t changes_ = 0;
 };
 
@@ -128,7 +134,7 @@ class TestPlatform final : public Platform {
     ~TestPlatform() override;
 
     int runModal(Dialog& dialog) override;
-    void create(Dialog& dialog) override;
+    void create(Dialog& dialog, Dialog* parent = nullptr) override;
     void destroy(Dialog& dialog) override;
     int messageBox(Dialog* owner, const std::string& text, const std::string& caption,
                    MessageBoxButtons buttons) override;
@@ -155,6 +161,11 @@ class TestPlatform final : public Platform {
     }
     const std::vector<MessageBoxRecord>& boxes() const { return boxes_; }
     const std::vector<int>& modalDialogs() const { return modalDialogs_; }  // template IDs
+    struct Created {
+        int templateId;
+        Dialog* parent;
+    };
+    const std::vector<Created>& modelessWindows() const { return modeless_; }
 
     TestWindow* windowOf(const Dialog& dialog) const;
 
@@ -182,6 +193,7 @@ class TestPlatform final : public Platform {
     std::deque<DialogResponder> dialogResponders_;
     std::vector<MessageBoxRecord> boxes_;
     std::vector<int> modalDialogs_;
+    std::vector<Created> modeless_;
 };
 
 }  // namespace platform::test
