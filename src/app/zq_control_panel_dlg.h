@@ -107,6 +107,8 @@ class CZQControlPanelDlg : public platform::Dialog {
     std::string levelText(int head) const;
     std::uint16_t headStatus(int head) const { return status.head[head]; }
     void showMessage(const std::string& text, const std::string& caption);
+    // One line of the unit's current file; `read` tells whether the unit had it.
+    std::string readLibraryLine(std::uint32_t index, bool& read);
 
     bool OnInitDialog() override;
     void DoDataExchange(platform::DataExchange& dx) override;

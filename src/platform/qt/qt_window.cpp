@@ -418,7 +418,9 @@ void QtWindow::showWindow(bool visible) {
     repaint();
 }
 
-void QtWindow::endDialog(int result) { done(result); }
+void QtWindow::endDialog(int result) {
+    done(result);
+}
 
 void QtWindow::giveFocusToFirstTabStop() {
     for (const auto& c : dialog_.dialogTemplate().controls) {

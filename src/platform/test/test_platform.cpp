@@ -346,6 +346,12 @@ TestWindow* TestPlatform::windowOf(const Dialog& dialog) const {
     return it == windows_.end() ? nullptr : it->second.get();
 }
 
+TestWindow* TestPlatform::windowOfTemplate(int templateId) const {
+    for (const auto& [dialog, window] : windows_)
+        if (dialog->dialogTemplate().id == templateId) return window.get();
+    return nullptr;
+}
+
 int TestPlatform::runModal(Dialog& dialog) {
     modalDialogs_.push_back(dialog.dialogTemplate().id);
     openWindow(dialog);

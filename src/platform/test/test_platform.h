@@ -168,6 +168,8 @@ class TestPlatform final : public Platform {
     const std::vector<Created>& modelessWindows() const { return modeless_; }
 
     TestWindow* windowOf(const Dialog& dialog) const;
+    // An open window of that template, or nullptr.
+    TestWindow* windowOfTemplate(int templateId) const;
 
   private:
     friend class TestWindow;
