@@ -23,6 +23,8 @@ CZQControlPanelDlg::CZQControlPanelDlg(platform::Platform& platform)
     onClicked(IDC_CAL_CLEAR_1, IDC_CAL_CLEAR_1 + kHeads - 1,
               [this](int id) { OnClearCalibration(id); });
     onClicked(IDC_CLEAR_ALARMS, IDC_CLEAR_ALARMS, [this](int) { OnClearAlarms(); });
+    onClicked(IDC_SAVE_FILE, IDC_SAVE_FILE, [this](int) { OnSaveFile(); });
+    onClicked(IDC_OPEN_FILE, IDC_OPEN_FILE, [this](int) { OnOpenFile(); });
 }
 
 void CZQControlPanelDlg::showMessage(const std::string& text, const std::string& caption) {

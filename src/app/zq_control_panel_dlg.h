@@ -59,6 +59,8 @@ class CZQControlPanelDlg : public platform::Dialog {
 
     // SD-card files
     void OnLogFileRadio();
+    void OnSaveFile();
+    void OnOpenFile();
 
     // --- Members, in declaration order
     device::DeviceLibrary library;
@@ -109,6 +111,10 @@ class CZQControlPanelDlg : public platform::Dialog {
     void showMessage(const std::string& text, const std::string& caption);
     // One line of the unit's current file; `read` tells whether the unit had it.
     std::string readLibraryLine(std::uint32_t index, bool& read);
+    // The unit's current file, every line it gives from the first on, each ending in CR LF.
+    std::string copyUnitFile();
+    // Says so when no file has been downloaded.
+    bool somethingDownloaded();
 
     bool OnInitDialog() override;
     void DoDataExchange(platform::DataExchange& dx) override;

@@ -9,8 +9,9 @@
     X(SendDisConnect)                                                                              \
     X(DeviceActive)                                                                                \
     X(SendIdentify)                                                                                \
-    X(EnablePCShutterControl) X(GetUnitStatus) X(GetUnitStatusext) X(GetIntensityLevel) X(         \
-        GetPercentageLevel) X(CloseShutter) X(OpenShutter) X(LockFrontPanel) X(UnlockFrontPanel)   \
+    X(EnablePCShutterControl)                                                                      \
+    X(GetUnitStatus) X(GetUnitStatusext) X(GetIntensityLevel) X(GetPercentageLevel) X(             \
+        CloseShutter) X(OpenShutter) X(LockFrontPanel) X(UnlockFrontPanel)                         \
         X(DisableShutterControl) X(GetHeadHours) X(GetCalibrationTime) X(ReturnTemperatureReading) \
             X(ClearCalibration) X(TurnCLFOff) X(TurnCLFOn) X(GetUnitSerialNumber) X(               \
                 SetPercentageLevel) X(IncrementIrisSetting) X(DecrementIrisSetting)                \

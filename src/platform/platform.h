@@ -2,6 +2,7 @@
 // The platform a dialog application runs on: modal loops, message boxes, sleeping, the
 // module loader. One implementation drives real windows, another runs in memory for tests.
 
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -38,6 +39,17 @@ class Platform {
     virtual void sleep(unsigned ms) = 0;
 
     virtual ModuleLoader& moduleLoader() = 0;
+
+    // --- Files for the operator
+    // Lets the operator choose a folder; nothing when cancelled or when the choice has no
+    // file-system path.
+    virtual std::optional<std::string> browseForFolder(Dialog* owner, const std::string& title) = 0;
+    // A new, empty, uniquely named file in the temporary folder; nothing when none can be made.
+    virtual std::optional<std::string> createTempFile(const std::string& prefix) = 0;
+    // Writes the file whole or not at all; false when it cannot be written.
+    virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;
+    // Opens the file in the desktop's program for its kind.
+    virtual void openWithDesktop(const std::string& path) = 0;
 };
 
 }  // namespace platform

@@ -1,12 +1,17 @@
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QThread>
+#include <QUrl>
 #include <clocale>
 
 #include "platform/application.h"
 #include "platform/dialog.h"
+#include "platform/posix/files.h"
 #include "platform/posix/posix_module_loader.h"
 #include "platform/qt/qt_window.h"
 
@@ -85,6 +90,25 @@ int QtPlatform::messageBox(Dialog* owner, const std::string& text, const std::st
 
 void QtPlatform::sleep(unsigned ms) {
     QThread::msleep(ms);
+}
+
+std::optional<std::string> QtPlatform::browseForFolder(Dialog* owner, const std::string& title) {
+    const QString folder = QFileDialog::getExistingDirectory(owner ? windowOf(*owner) : nullptr,
+                                                             QString::fromStdString(title));
+    if (folder.isEmpty()) return std::nullopt;
+    return folder.toStdString();
+}
+
+std::optional<std::string> QtPlatform::createTempFile(const std::string& prefix) {
+    return posix::makeTempFile(QDir::tempPath().toStdString(), prefix);
+}
+
+bool QtPlatform::writeFile(const std::string& path, const std::string& bytes) {
+    return posix::writeFileReplacing(path, bytes);
+}
+
+void QtPlatform::openWithDesktop(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 int runApplication(int argc, char** argv) {

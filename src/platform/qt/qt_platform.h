@@ -25,6 +25,10 @@ class QtPlatform final : public Platform {
                    MessageBoxButtons buttons) override;
     void sleep(unsigned ms) override;
     ModuleLoader& moduleLoader() override { return loader_; }
+    std::optional<std::string> browseForFolder(Dialog* owner, const std::string& title) override;
+    std::optional<std::string> createTempFile(const std::string& prefix) override;
+    bool writeFile(const std::string& path, const std::string& bytes) override;
+    void openWithDesktop(const std::string& path) override;
 
     QtWindow* windowOf(const Dialog& dialog) const;
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/posix/files.h"
+
 namespace platform::test {
 
 namespace {
@@ -390,6 +392,22 @@ int TestPlatform::messageBox(Dialog* owner, const std::string& text, const std::
     BoxResponder responder = std::move(boxResponders_.front());
     boxResponders_.pop_front();
     return responder(record);
+}
+
+std::optional<std::string> TestPlatform::browseForFolder(Dialog*, const std::string& title) {
+    folderTitles_.push_back(title);
+    if (folders_.empty()) return std::nullopt;
+    auto folder = std::move(folders_.front());
+    folders_.pop_front();
+    return folder;
+}
+
+std::optional<std::string> TestPlatform::createTempFile(const std::string& prefix) {
+    return posix::makeTempFile(tempFolder_.empty() ? posix::tempFolder() : tempFolder_, prefix);
+}
+
+bool TestPlatform::writeFile(const std::string& path, const std::string& bytes) {
+    return posix::writeFileReplacing(path, bytes);
 }
 
 void TestPlatform::answerNextBox(int answer) {

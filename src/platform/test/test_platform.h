@@ -140,6 +140,19 @@ class TestPlatform final : public Platform {
                    MessageBoxButtons buttons) override;
     void sleep(unsigned ms) override { now_ += ms; }
     ModuleLoader& moduleLoader() override { return loader_; }
+    std::optional<std::string> browseForFolder(Dialog* owner, const std::string& title) override;
+    std::optional<std::string> createTempFile(const std::string& prefix) override;
+    bool writeFile(const std::string& path, const std::string& bytes) override;
+    void openWithDesktop(const std::string& path) override { opened_.push_back(path); }
+
+    // --- Files: real files, in folders the test chooses
+    // The next folder browser answers with `folder` (nothing: the operator cancels).
+    void answerNextFolder(std::optional<std::string> folder) {
+        folders_.push_back(std::move(folder));
+    }
+    void setTempFolder(std::string folder) { tempFolder_ = std::move(folder); }
+    const std::vector<std::string>& folderTitles() const { return folderTitles_; }
+    const std::vector<std::string>& openedFiles() const { return opened_; }
 
     // --- The virtual clock
     std::uint64_t now() const { return now_; }
@@ -196,6 +209,10 @@ class TestPlatform final : public Platform {
     std::vector<MessageBoxRecord> boxes_;
     std::vector<int> modalDialogs_;
     std::vector<Created> modeless_;
+    std::deque<std::optional<std::string>> folders_;
+    std::vector<std::string> folderTitles_;
+    std::vector<std::string> opened_;
+    std::string tempFolder_;
 };
 
 }  // namespace platform::test
