@@ -26,7 +26,6 @@ namespace {
 
 using namespace sim;
 
-constexpr int kHeadCount = 4;
 constexpr int kCalibrationBytes = 6;
 constexpr std::size_t kLongestName = 255;
 
@@ -156,20 +155,20 @@ bool allSet(P*... p) {
 }
 
 template <typename T>
-std::array<T, kHeadCount> headArray(const T* values) {
-    std::array<T, kHeadCount> a{};
-    std::memcpy(a.data(), values, sizeof(T) * kHeadCount);
+std::array<T, kHeads> headArray(const T* values) {
+    std::array<T, kHeads> a{};
+    std::memcpy(a.data(), values, sizeof(T) * kHeads);
     return a;
 }
 
 template <typename T, typename Get>
 int readArray(std::uint16_t dev, T* out, int count, Get get) {
-    if (!out || count != kHeadCount) return 0;
+    if (!out || count != kHeads) return 0;
     Call call;
     Unit* u = call.connected(dev);
     if (!u) return 0;
     const auto values = get(*u);
-    std::memcpy(out, values.data(), sizeof(T) * kHeadCount);
+    std::memcpy(out, values.data(), sizeof(T) * kHeads);
     return 1;
 }
 
@@ -179,14 +178,14 @@ int readPerHead(std::uint16_t dev, T* a, T* b, T* c, T* d, Get get) {
     Call call;
     Unit* u = call.connected(dev);
     if (!u) return 0;
-    T* out[kHeadCount] = {a, b, c, d};
-    for (int h = 0; h < kHeadCount; ++h) *out[h] = get(*u, h);
+    T* out[kHeads] = {a, b, c, d};
+    for (int h = 0; h < kHeads; ++h) *out[h] = get(*u, h);
     return 1;
 }
 
 template <typename T, typename Set>
 int writeArray(std::uint16_t dev, const T* values, int count, Set set) {
-    if (!values || count != kHeadCount) return 0;
+    if (!values || count != kHeads) return 0;
     Call call;
     Unit* u = call.connected(dev);
     return u && set(*u, headArray(values)) ? 1 : 0;

@@ -60,7 +60,6 @@ class Dialog {
     void detach();
     bool ended() const { return ended_; }
     int result() const { return result_; }
-    void resetEnded() { ended_ = false; }
     void handleClicked(int id);
     void handleKillFocus(int id);
     void handleReleased(int id);
