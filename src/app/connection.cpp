@@ -55,6 +55,7 @@ void CZQControlPanelDlg::OnConnect() {
     prevStatus = UnitStatus{};
     shownHead = -1;
     unitScreenKnown = false;
+    doorLockPending = true;
 
     library.GetSoftwareVersion(d, &softwareVersion);
     library.GetUnitStatus(d, &status.head[0], &status.head[1], &status.head[2], &status.head[3],

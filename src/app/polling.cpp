@@ -76,7 +76,10 @@ void CZQControlPanelDlg::OnTimer(unsigned) {
     } else if (tickCounter % 5 != 0) {
         --tickCounter;
     } else {
-        if (library.GetScreen(deviceIndex, &unitScreen) != 0) unitScreenKnown = true;
+        // Whatever the call returns, its answer is the screen number sent back from now on.
+        unitScreen = 0;
+        library.GetScreen(deviceIndex, &unitScreen);
+        unitScreenKnown = true;
         library.GetCountMode(deviceIndex, &countMode);
         countModeChoice = countMode <= 1 ? countMode : -1;
         UpdateData(false);
@@ -148,7 +151,8 @@ void CZQControlPanelDlg::PollUnit() {
         shownHead = h;
     }
 
-    if (status.unitFlags != prevStatus.unitFlags) {
+    if (doorLockPending || status.unitFlags != prevStatus.unitFlags) {
+        doorLockPending = false;
         ShowDoorLock((status.unitFlags & kDoorLocked) ? 1 : 0);
         prevStatus.unitFlags = status.unitFlags;
     }

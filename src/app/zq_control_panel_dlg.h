@@ -98,8 +98,10 @@ class CZQControlPanelDlg : public platform::Dialog {
     std::uint8_t unitScreen = 0;
     PerHead<std::uint8_t> calibrating{};
     std::unique_ptr<platform::ToolTip> toolTip;
-    // A GetScreen of this connection has delivered `unitScreen`: only then is it sent back.
+    // A GetScreen has been made in this connection: only then is `unitScreen` sent back.
     bool unitScreenKnown = false;
+    // The first tick of a connection shows the unit's door state, whatever it is.
+    bool doorLockPending = false;
     // The DOOR LOCK label's font, one for the panel's life.
     const platform::FontSpec doorLockFont{40, "Arial"};
 
@@ -109,10 +111,16 @@ class CZQControlPanelDlg : public platform::Dialog {
     std::string levelText(int head) const;
     std::uint16_t headStatus(int head) const { return status.head[head]; }
     void showMessage(const std::string& text, const std::string& caption);
-    // One line of the unit's current file; `read` tells whether the unit had it.
+    // One line of the unit's current file as the unit gives it, 8-bit; `read` tells whether
+    // the unit had it.
+    std::string readUnitLine(std::uint32_t index, bool& read);
+    // The same line as the text box shows it.
     std::string readLibraryLine(std::uint32_t index, bool& read);
-    // The unit's current file, every line it gives from the first on, each ending in CR LF.
-    std::string copyUnitFile();
+    // Writes the unit's current file, every line it gives from the first on, each ending in
+    // CR LF, and commits it.
+    bool copyUnitFile(platform::OutputFile& file);
+    // Creates `path` and copies the unit's file into it; says why when it cannot.
+    bool writeUnitFile(const std::string& path);
     // Says so when no file has been downloaded.
     bool somethingDownloaded();
 

@@ -3,6 +3,7 @@
 // 20; the whole file is read again from the unit when it is saved or opened.
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/zq_control_panel_dlg.h"
 #include "device/library_text.h"
@@ -32,10 +33,15 @@ bool validChoice(int choice) {
 
 }  // namespace
 
-std::string CZQControlPanelDlg::readLibraryLine(std::uint32_t index, bool& read) {
+std::string CZQControlPanelDlg::readUnitLine(std::uint32_t index, bool& read) {
     char line[kLineBufferSize] = {};
     read = library.ReadFileLine(deviceIndex, line, kLineSizeGiven, index) != 0;
-    return device::fromLibraryText(line, kLineSizeGiven);
+    return std::string(line, ::strnlen(line, kLineSizeGiven));
+}
+
+std::string CZQControlPanelDlg::readLibraryLine(std::uint32_t index, bool& read) {
+    const std::string bytes = readUnitLine(index, read);
+    return device::fromLibraryText(bytes.data(), bytes.size());
 }
 
 void CZQControlPanelDlg::OnLogFileRadio() {

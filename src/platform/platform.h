@@ -2,8 +2,10 @@
 // The platform a dialog application runs on: modal loops, message boxes, sleeping, the
 // module loader. One implementation drives real windows, another runs in memory for tests.
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -11,6 +13,17 @@ class Dialog;
 class ModuleLoader;
 
 enum class MessageBoxButtons { Ok, YesNo };
+
+// A file being written for the operator. It is written beside its target and takes the
+// target's place only at commit(), whole or not at all; dropped without a commit, it
+// leaves the target as it was. After a failure, error() gives the system's reason.
+class OutputFile {
+  public:
+    virtual ~OutputFile() = default;
+    virtual bool write(std::string_view bytes) = 0;
+    virtual bool commit() = 0;
+    virtual const std::string& error() const = 0;
+};
 
 // Dialog and message-box results, in the platform's numbering.
 inline constexpr int IDOK = 1;
@@ -44,10 +57,12 @@ class Platform {
     // Lets the operator choose a folder; nothing when cancelled or when the choice has no
     // file-system path.
     virtual std::optional<std::string> browseForFolder(Dialog* owner, const std::string& title) = 0;
-    // A new, empty, uniquely named file in the temporary folder; nothing when none can be made.
+    // A new, empty, uniquely named file in the temporary folder, named the prefix, unique
+    // characters and the system's temporary-file extension; nothing when none can be made.
     virtual std::optional<std::string> createTempFile(const std::string& prefix) = 0;
-    // Writes the file whole or not at all; false when it cannot be written.
-    virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;
+    // Starts writing the file `path`; nothing, with the system's reason in `error`, when it
+    // cannot be created.
+    virtual std::unique_ptr<OutputFile> createFile(const std::string& path, std::string& error) = 0;
     // Opens the file in the desktop's program for its kind.
     virtual void openWithDesktop(const std::string& path) = 0;
 };

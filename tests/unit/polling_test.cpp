@@ -72,6 +72,51 @@ TEST_F(Polling, TheScreenIsSentBackOnlyOnceItHasBeenRead) {
     EXPECT_EQ(std::count(later.begin(), later.end(), "SetScreen"), 1);
 }
 
+// A unit whose GetScreen fails and writes nothing; every screen sent back is recorded.
+class FailingGetScreen : public Polling {
+  protected:
+    FailingGetScreen() {
+        sent().clear();
+        units.loader.exports["GetScreen"] =
+            reinterpret_cast<void*>(+[](std::uint16_t, std::uint8_t*) { return 0; });
+        units.loader.exports["SetScreen"] =
+            reinterpret_cast<void*>(+[](std::uint16_t, std::uint8_t screen) {
+                sent().push_back(screen);
+                return 1;
+            });
+    }
+    static std::vector<int>& sent() {
+        static std::vector<int> screens;
+        return screens;
+    }
+};
+
+TEST_F(FailingGetScreen, TheScreenIsSentBackOnceReadWhateverTheReadReturned) {
+    tick(2);               // the second tick reads the screen, which fails
+    panel.unitScreen = 9;  // what an earlier connection left
+    tick(5);               // read again, into a zeroed output
+    units.event("head-error 0 1 nvm");
+    tick();
+    EXPECT_EQ(platform.boxes().size(), 1u);
+    EXPECT_EQ(sent(), std::vector<int>{0});
+}
+
+TEST_F(Polling, TheFirstTickOfEachConnectionShowsTheDoorStateWhateverItWas) {
+    units.event("door-lock 0");
+    tick();
+    ASSERT_TRUE(w->isVisible(IDC_DOOR_LOCK));
+    w->click(IDC_CONNECT);  // DisConnect
+    units.event("door-unlock 0");
+    connect();
+    tick();
+    EXPECT_FALSE(w->isVisible(IDC_DOOR_LOCK));
+    for (int h = 0; h < kHeads; ++h) {
+        EXPECT_FALSE(w->isReadOnly(IDC_LEVEL_1 + h)) << h;
+        EXPECT_TRUE(w->isEnabled(IDC_SLIDER_1 + h)) << h;
+        EXPECT_TRUE(w->isEnabled(IDC_ON_OFF_1 + h)) << h;
+    }
+}
+
 TEST_F(Polling, TheLedInfoGroupFollowsTheHeadRadioWithinATick) {
     tick();
     w->click(IDC_HEAD_1 + 2);

@@ -1,5 +1,6 @@
 #include <dirent.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <sstream>
@@ -69,14 +70,50 @@ TEST_F(SaveAndOpen, SaveWritesTheWholeFileUnderItsCardNameAndReplacesAnEarlierOn
     EXPECT_EQ(panel.logFileChoice, 2);
 }
 
-TEST_F(SaveAndOpen, ACancelledOrUnwritableFolderWritesNothingAndSaysNothing) {
+TEST_F(SaveAndOpen, ACancelledFolderWritesNothingAndSaysNothing) {
     downloadSettingsFile();
     platform.answerNextFolder(std::nullopt);
     w->click(IDC_SAVE_FILE);
-    platform.answerNextFolder(folder + "/no/such/folder");
-    w->click(IDC_SAVE_FILE);
     EXPECT_TRUE(filesIn(folder).empty());
     EXPECT_EQ(platform.boxes().size(), 1u);  // the download's warning only
+}
+
+TEST_F(SaveAndOpen, AFolderThatCannotTakeTheFileIsToldBeforeAnyLineIsRead) {
+    downloadSettingsFile();
+    units.clear();
+    platform.answerNextFolder(folder + "/no/such/folder");
+    w->click(IDC_SAVE_FILE);
+    EXPECT_EQ(units.count("ReadFileLine"), 0u);
+    ASSERT_EQ(platform.boxes().size(), 2u);
+    EXPECT_EQ(platform.boxes().back().caption, "Error");
+    EXPECT_EQ(platform.boxes().back().text, "The file " + folder +
+                                                "/no/such/folder/ZQ7SET.CSV could not be "
+                                                "written: No such file or directory");
+}
+
+TEST_F(SaveAndOpen, AFailedReplaceLeavesTheEarlierFileAndSaysWhy) {
+    downloadSettingsFile();
+    ::mkdir((folder + "/ZQ7SET.CSV").c_str(), 0755);  // a folder in the file's place
+    platform.answerNextFolder(folder);
+    w->click(IDC_SAVE_FILE);
+    ASSERT_EQ(platform.boxes().size(), 2u);
+    EXPECT_EQ(platform.boxes().back().caption, "Error");
+    EXPECT_NE(platform.boxes().back().text.find(folder + "/ZQ7SET.CSV could not be written: "),
+              std::string::npos);
+    EXPECT_EQ(filesIn(folder), std::vector<std::string>{"ZQ7SET.CSV"});  // nothing beside it
+}
+
+TEST_F(SaveAndOpen, ReplacingKeepsTheEarlierFilesPermissions) {
+    downloadSettingsFile();
+    const std::string path = folder + "/ZQ7SET.CSV";
+    std::ofstream(path) << "older\n";
+    ::chmod(path.c_str(), 0640);
+    platform.answerNextFolder(folder);
+    w->click(IDC_SAVE_FILE);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(fileText(path), kWhole);
 }
 
 TEST_F(SaveAndOpen, TheSavedFileHoldsEveryLineNotOnlyTheShownOnes) {
@@ -101,6 +138,7 @@ TEST_F(SaveAndOpen, OpenWritesATemporaryCsvAndHandsItToTheDesktop) {
     const auto names = filesIn(folder);
     ASSERT_EQ(names.size(), 2u);  // the reserved empty name, and the CSV file beside it
     EXPECT_EQ(names[0].rfind("ZQ7", 0), 0u);
+    EXPECT_EQ(names[0].substr(names[0].size() - 4), ".TMP");
     EXPECT_EQ(names[1], names[0] + ".CSV");
     EXPECT_EQ(opened, folder + "/" + names[1]);
 }
@@ -110,6 +148,39 @@ TEST_F(SaveAndOpen, AfterADisconnectionThereIsNothingDownloaded) {
     w->click(IDC_CONNECT);
     w->click(IDC_SAVE_FILE);
     EXPECT_EQ(platform.boxes().back().text, "You must download a file first!");
+}
+
+// A unit whose card file holds 8-bit text: a degree sign (0xB0) and an e acute (0xE9).
+class EightBitFile : public SaveAndOpen {
+  protected:
+    EightBitFile() {
+        units.loader.exports["ReadFileLine"] =
+            reinterpret_cast<void*>(+[](std::uint16_t, char* line, int size, std::uint32_t index) {
+                const char* lines[] = {
+                    "Temp,\xB0"
+                    "C",
+                    "Caf\xE9,1"};
+                if (index >= 2 || size < 16) return 0;
+                std::snprintf(line, size, "%s", lines[index]);
+                return 1;
+            });
+    }
+};
+
+TEST_F(EightBitFile, TheFileGetsTheUnitsBytesAndOnlyTheTextBoxConvertsThem) {
+    downloadSettingsFile();
+    EXPECT_EQ(text(IDC_LOG_TEXT), "Temp,\u00B0C\r\nCaf\u00E9,1\r\n");
+    platform.answerNextFolder(folder);
+    w->click(IDC_SAVE_FILE);
+    EXPECT_EQ(fileText(folder + "/ZQ7SET.CSV"),
+              "Temp,\xB0"
+              "C\r\nCaf\xE9,1\r\n");
+    platform.setTempFolder(folder);
+    w->click(IDC_OPEN_FILE);
+    ASSERT_EQ(platform.openedFiles().size(), 1u);
+    EXPECT_EQ(fileText(platform.openedFiles()[0]),
+              "Temp,\xB0"
+              "C\r\nCaf\xE9,1\r\n");
 }
 
 }  // namespace

@@ -103,8 +103,8 @@ std::optional<std::string> QtPlatform::createTempFile(const std::string& prefix)
     return posix::makeTempFile(QDir::tempPath().toStdString(), prefix);
 }
 
-bool QtPlatform::writeFile(const std::string& path, const std::string& bytes) {
-    return posix::writeFileReplacing(path, bytes);
+std::unique_ptr<OutputFile> QtPlatform::createFile(const std::string& path, std::string& error) {
+    return posix::createReplacingFile(path, error);
 }
 
 void QtPlatform::openWithDesktop(const std::string& path) {

@@ -27,7 +27,7 @@ class QtPlatform final : public Platform {
     ModuleLoader& moduleLoader() override { return loader_; }
     std::optional<std::string> browseForFolder(Dialog* owner, const std::string& title) override;
     std::optional<std::string> createTempFile(const std::string& prefix) override;
-    bool writeFile(const std::string& path, const std::string& bytes) override;
+    std::unique_ptr<OutputFile> createFile(const std::string& path, std::string& error) override;
     void openWithDesktop(const std::string& path) override;
 
     QtWindow* windowOf(const Dialog& dialog) const;

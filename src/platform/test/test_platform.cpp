@@ -406,8 +406,8 @@ std::optional<std::string> TestPlatform::createTempFile(const std::string& prefi
     return posix::makeTempFile(tempFolder_.empty() ? posix::tempFolder() : tempFolder_, prefix);
 }
 
-bool TestPlatform::writeFile(const std::string& path, const std::string& bytes) {
-    return posix::writeFileReplacing(path, bytes);
+std::unique_ptr<OutputFile> TestPlatform::createFile(const std::string& path, std::string& error) {
+    return posix::createReplacingFile(path, error);
 }
 
 void TestPlatform::answerNextBox(int answer) {
