@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "conformance/driver.h"
+#include "platform/navigation.h"
 
 namespace conformance {
 namespace {
@@ -33,7 +34,11 @@ const DialogTemplate kTemplate{
     {
         {kEditA, ControlKind::Edit, "", {10, 10, 60, 14}, kAutoHScroll | kTabStop},
         {kEditB, ControlKind::Edit, "", {80, 10, 60, 14}, kCentred | kAutoHScroll | kTabStop},
-        {kMultiLine, ControlKind::MultiLineEdit, "", {10, 30, 130, 40}, kVScroll | kTabStop},
+        {kMultiLine,
+         ControlKind::MultiLineEdit,
+         "",
+         {10, 30, 130, 40},
+         kVScroll | kAutoHScroll | kTabStop},
         {kRadio1, ControlKind::Radio, "One", {10, 75, 30, 10}, kGroup | kTabStop},
         {kRadio2, ControlKind::Radio, "Two", {45, 75, 30, 10}},
         {kRadio3, ControlKind::Radio, "Three", {80, 75, 35, 10}},
@@ -43,6 +48,16 @@ const DialogTemplate kTemplate{
         {kLabel, ControlKind::StaticText, "Label", {10, 125, 60, 8}},
         {IDOK, ControlKind::DefaultPushButton, "OK", {100, 90, 50, 14}, kTabStop},
     }};
+
+const DialogTemplate kTopMostTemplate{
+    9202,
+    "Always on top",
+    120,
+    40,
+    "MS Shell Dlg",
+    8,
+    kCaption | kModalFrame | kTopMost | kVisible,
+    {{kLabel, ControlKind::StaticText, "Please wait", {10, 10, 100, 8}}}};
 
 const DialogTemplate kChildTemplate{
     9201,
@@ -61,6 +76,7 @@ class ConformanceDialog : public Dialog {
             if (onOpen) onOpen();
         });
         onKillFocus(kEditA, kMultiLine, [this](int id) { lostFocus.push_back(id); });
+        onClicked(kRadio1, kRadio3, [this](int id) { radioClicks.push_back(id); });
         onReleased(kTrackbar, kTrackbar, [this](int id) {
             released.push_back(id);
             releasedAt.push_back(ui().trackbar(id).position);
@@ -71,6 +87,7 @@ class ConformanceDialog : public Dialog {
     std::function<void()> onOpen;
     std::function<void()> onTick;
     std::vector<int> lostFocus;
+    std::vector<int> radioClicks;
     std::vector<int> released;
     std::vector<int> releasedAt;
 
@@ -147,6 +164,88 @@ TEST_F(Conformance, AnEditLosesTheFocusOnlyWhenTheFocusMovesAway) {
 
     driver->click(dialog, kOpen);  // clicking a button takes the focus first
     EXPECT_EQ(dialog.lostFocus, (std::vector<int>{kEditA, kEditB}));
+}
+
+TEST_F(Conformance, TabAndShiftTabWalkTheTabStopsWithARadioGroupAsOne) {
+    driver->clickInto(dialog, kEditA);
+    std::vector<int> forward;
+    for (int i = 0; i < 8; ++i) {
+        driver->pressKey(dialog, kVkTab);
+        forward.push_back(ui().focusedControl());
+    }
+    // No radio is checked: the group is reached at its first button. Tab leaves the
+    // multi-line edit without typing into it.
+    EXPECT_EQ(forward, (std::vector<int>{kEditB, kMultiLine, kRadio1, kOpen, kTrackbar, kToggle,
+                                         IDOK, kEditA}));
+    EXPECT_EQ(ui().text(kMultiLine), "");
+    EXPECT_EQ(dialog.lostFocus, (std::vector<int>{kEditA, kEditB, kMultiLine}));
+
+    dialog.choice = 2;
+    dialog.UpdateData(false);
+    driver->click(dialog, kOpen);
+    driver->pressKey(dialog, kVkTab, true);
+    EXPECT_EQ(ui().focusedControl(), kRadio3);  // the checked button
+    driver->pressKey(dialog, kVkTab, true);
+    EXPECT_EQ(ui().focusedControl(), kMultiLine);
+    EXPECT_TRUE(dialog.radioClicks.empty());  // Tab checks nothing
+}
+
+TEST_F(Conformance, ArrowKeysMoveWithinARadioGroupCheckingAndClickingTheButton) {
+    driver->click(dialog, kRadio1);
+    dialog.radioClicks.clear();
+    ui().setEnabled(kRadio2, false);
+    for (int key : {kVkDown, kVkRight, kVkUp, kVkLeft}) driver->pressKey(dialog, key);
+    // Down passes over the disabled button, Right wraps around, Up and Left go back.
+    EXPECT_EQ(dialog.radioClicks, (std::vector<int>{kRadio3, kRadio1, kRadio3, kRadio1}));
+    EXPECT_EQ(ui().focusedControl(), kRadio1);
+    dialog.UpdateData(true);
+    EXPECT_EQ(dialog.choice, 0);
+    EXPECT_FALSE(ui().isChecked(kRadio3));
+
+    driver->clickInto(dialog, kEditA);  // arrows in an edit are the edit's
+    driver->pressKey(dialog, kVkDown);
+    EXPECT_EQ(ui().focusedControl(), kEditA);
+}
+
+TEST_F(Conformance, AnEditLosesTheFocusWhenItsWindowDeactivatesOrABoxOpens) {
+    driver->typeInto(dialog, kEditA, "2.3");
+    driver->switchAwayAndBack(dialog);
+    EXPECT_EQ(dialog.lostFocus, std::vector<int>{kEditA});
+    EXPECT_EQ(ui().focusedControl(), kEditA);
+
+    std::size_t lostWhileOpen = 0;
+    driver->whenBoxOpens([&, polls = 0]() mutable {
+        lostWhileOpen = dialog.lostFocus.size();
+        return lostWhileOpen == 2 || ++polls > 200;
+    });
+    driver->platform().messageBox(&dialog, "Head Error", "Head Error", MessageBoxButtons::Ok);
+    EXPECT_EQ(lostWhileOpen, 2u);
+    EXPECT_EQ(dialog.lostFocus, (std::vector<int>{kEditA, kEditA}));
+    driver->runUntil([&] { return ui().focusedControl() == kEditA; });
+}
+
+TEST_F(Conformance, AMessageBoxOpensAboveAnAlwaysOnTopWindow) {
+    Dialog notice(driver->platform(), kTopMostTemplate);
+    driver->platform().create(notice, &dialog);
+    bool above = false;
+    driver->whenBoxOpens([&] {
+        above = driver->boxIsAboveEveryWindow();
+        return true;
+    });
+    driver->platform().messageBox(&dialog, "SD Card Not Inserted or File not Found!", "Error",
+                                  MessageBoxButtons::Ok);
+    EXPECT_TRUE(above);
+}
+
+TEST_F(Conformance, AMultiLineEditWithHorizontalScrollingDoesNotWrap) {
+    EXPECT_FALSE(driver->wrapsLongLines(dialog, kMultiLine));
+}
+
+TEST_F(Conformance, ALogicalFontHeightIsTheCharacterCellHeight) {
+    ui().setFont(kLabel, {40, "Arial"});
+    const int cell = driver->fontCellHeight(dialog, kLabel);
+    EXPECT_LE(cell, 40);
+    EXPECT_GE(cell, 37);
 }
 
 TEST_F(Conformance, TrackbarsTellWhenReleasedAfterADragAndAfterAGrooveClick) {

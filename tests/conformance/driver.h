@@ -18,7 +18,10 @@ class Driver {
     virtual void click(platform::Dialog& dialog, int id) = 0;
     virtual void typeInto(platform::Dialog& dialog, int id, const std::string& text) = 0;
     virtual void clickInto(platform::Dialog& dialog, int id) = 0;  // gives an edit the focus
-    virtual void pressKey(platform::Dialog& dialog, int virtualKey) = 0;
+    // Return, Escape, Tab (Shift+Tab with `shift`) or an arrow key, to the focused control.
+    virtual void pressKey(platform::Dialog& dialog, int virtualKey, bool shift = false) = 0;
+    // The operator switches to another application, then back to this window.
+    virtual void switchAwayAndBack(platform::Dialog& dialog) = 0;
     virtual void pressCloseBox(platform::Dialog& dialog) = 0;
     virtual void dragTrackbarToBottom(platform::Dialog& dialog, int id) = 0;
     virtual void clickTrackbarGrooveBelowThumb(platform::Dialog& dialog, int id) = 0;
@@ -31,6 +34,14 @@ class Driver {
     // dialog.
     virtual void whenBoxOpens(std::function<bool()> closeWhen, int answer = platform::IDOK) = 0;
     virtual void whenDialogOpens(std::function<bool()> closeWhen) = 0;
+
+    // --- What the screen shows
+    // While a message box is open: it lies above every other window of the program.
+    virtual bool boxIsAboveEveryWindow() = 0;
+    // A multi-line edit holding a line far wider than itself wraps it (or scrolls instead).
+    virtual bool wrapsLongLines(platform::Dialog& dialog, int id) = 0;
+    // The height of the character cell (ascent and descent) of the control's font, in pixels.
+    virtual int fontCellHeight(platform::Dialog& dialog, int id) = 0;
 };
 
 std::unique_ptr<Driver> makeDriver();

@@ -6,10 +6,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <map>
 
 #include "conformance/driver.h"
+#include "platform/navigation.h"
 #include "platform/posix/posix_module_loader.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_platform.h"
@@ -51,10 +54,30 @@ class QtDriver final : public Driver {
         if (auto* m = qobject_cast<QPlainTextEdit*>(w)) w = m->viewport();
         QTest::mouseClick(w, Qt::LeftButton);
     }
-    void pressKey(platform::Dialog& d, int key) override {
+    void pressKey(platform::Dialog& d, int key, bool shift) override {
         QWidget* target = QApplication::focusWidget();
         if (!target) target = platform_.windowOf(d);
-        QTest::keyClick(target, key == platform::kVkReturn ? Qt::Key_Return : Qt::Key_Escape);
+        const std::map<int, Qt::Key> keys = {
+            {platform::kVkReturn, Qt::Key_Return},
+            {platform::kVkEscape, Qt::Key_Escape},
+            {platform::kVkTab, shift ? Qt::Key_Backtab : Qt::Key_Tab},
+            {platform::kVkLeft, Qt::Key_Left},
+            {platform::kVkUp, Qt::Key_Up},
+            {platform::kVkRight, Qt::Key_Right},
+            {platform::kVkDown, Qt::Key_Down}};
+        QTest::keyClick(target, keys.at(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    void switchAwayAndBack(platform::Dialog& d) override {
+        QWidget other;
+        other.setWindowTitle(QStringLiteral("Another application"));
+        other.show();
+        other.activateWindow();
+        QApplication::setActiveWindow(&other);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        QtWindow* window = platform_.windowOf(d);
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
     void pressCloseBox(platform::Dialog& d) override { platform_.windowOf(d)->close(); }
     void dragTrackbarToBottom(platform::Dialog& d, int id) override {
@@ -97,6 +120,27 @@ class QtDriver final : public Driver {
             QTest::keyClick(modal, Qt::Key_Escape);
             return true;
         });
+    }
+
+    bool boxIsAboveEveryWindow() override {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != box && w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint) &&
+                !(box->windowFlags() & Qt::WindowStaysOnTopHint))
+                return false;
+        return true;
+    }
+    bool wrapsLongLines(platform::Dialog& d, int id) override {
+        auto* edit = qobject_cast<QPlainTextEdit*>(control(d, id));
+        if (!edit) return false;
+        edit->setPlainText(QString(400, QLatin1Char('x')));
+        QCoreApplication::processEvents();
+        return edit->lineWrapMode() != QPlainTextEdit::NoWrap ||
+               edit->horizontalScrollBar()->maximum() == 0;
+    }
+    int fontCellHeight(platform::Dialog& d, int id) override {
+        return QFontMetrics(control(d, id)->font()).height();
     }
 
   private:

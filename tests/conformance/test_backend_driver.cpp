@@ -2,6 +2,7 @@
 
 #include "conformance/driver.h"
 #include "platform/module_loader.h"
+#include "platform/navigation.h"
 #include "platform/test/test_platform.h"
 
 namespace conformance {
@@ -31,7 +32,8 @@ class TestBackendDriver final : public Driver {
         w(d).type(id, text);
     }
     void clickInto(platform::Dialog& d, int id) override { w(d).moveFocus(id); }
-    void pressKey(platform::Dialog& d, int key) override { w(d).pressKey(key); }
+    void pressKey(platform::Dialog& d, int key, bool shift) override { w(d).pressKey(key, shift); }
+    void switchAwayAndBack(platform::Dialog& d) override { w(d).switchAwayAndBack(); }
     void pressCloseBox(platform::Dialog& d) override { w(d).pressCloseBox(); }
     void dragTrackbarToBottom(platform::Dialog& d, int id) override {
         w(d).dragTrackbar(id, w(d).trackbar(id).max);
@@ -56,6 +58,14 @@ class TestBackendDriver final : public Driver {
             window.pressKey(platform::kVkEscape);
         });
     }
+
+    // Boxes in memory have no place on a screen: always above.
+    bool boxIsAboveEveryWindow() override { return true; }
+    bool wrapsLongLines(platform::Dialog& d, int id) override {
+        const platform::ControlTemplate* c = d.dialogTemplate().control(id);
+        return c && !(c->styles & platform::kAutoHScroll);
+    }
+    int fontCellHeight(platform::Dialog& d, int id) override { return w(d).font(id).height; }
 
   private:
     platform::test::TestWindow& w(platform::Dialog& d) { return *platform_.windowOf(d); }

@@ -126,3 +126,29 @@ TEST(ReadLevel, TakesTheLeadingNumber) {
 }
 
 }  // namespace
+
+namespace {
+
+// A level typed and then interrupted by a polling message box is taken as the box opens;
+// the tick that showed the box goes on as before.
+TEST_F(Levels, ALevelTypedWhenAHeadErrorBoxOpensIsTakenAtThatMoment) {
+    w->type(IDC_LEVEL_1 + 2, "45");
+    units.event("head-error 0 4 nvm");
+    std::size_t setWhileOpen = 0;
+    platform.answerNextBox([&](const platform::test::MessageBoxRecord&) {
+        setWhileOpen = units.count("SetPercentageLevel");
+        return platform::IDOK;
+    });
+    tick();
+    ASSERT_EQ(platform.boxes().size(), 1u);
+    EXPECT_EQ(setWhileOpen, 1u);
+    EXPECT_EQ(panel.percentLevel[2], 45);
+    EXPECT_EQ(text(IDC_LEVEL_1 + 2), "45%");
+    EXPECT_EQ(w->focusedControl(), IDC_LEVEL_1 + 2);  // back in the edit after the box
+    EXPECT_TRUE(w->timerRunning(app::kPollTimer));
+    tick(3);
+    EXPECT_EQ(platform.boxes().size(), 1u);
+    EXPECT_EQ(units.count("SetPercentageLevel"), 1u);
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QThread>
 #include <QUrl>
 #include <clocale>
@@ -71,6 +72,7 @@ void QtPlatform::destroy(Dialog& dialog) {
     dialog.detach();
     // Deleted later: destroy may come from inside one of the window's own handlers. Until
     // then nothing may reach the dialog, which may be gone by then.
+    window->forgetDialog();
     window->stopTimers();
     window->hide();
     window->deleteLater();
@@ -83,7 +85,18 @@ int QtPlatform::messageBox(Dialog* owner, const std::string& text, const std::st
         QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
         buttons == MessageBoxButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No,
         parent);
+    // Above every window of the program, an always-on-top notice included.
+    for (const auto& [dialog, window] : windows_)
+        if ((dialog->dialogTemplate().windowStyles & kTopMost) && window->windowShown())
+            box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // The window that had the keyboard has it back when the box closes, as its owner does on
+    // Windows, with the focus on the control that had it.
+    const QPointer<QWidget> active = QApplication::activeWindow();
     const int answer = box.exec();
+    if (active && active->isVisible()) {
+        active->activateWindow();
+        QApplication::setActiveWindow(active);
+    }
     if (buttons == MessageBoxButtons::Ok) return IDOK;
     return answer == QMessageBox::Yes ? IDYES : IDNO;
 }

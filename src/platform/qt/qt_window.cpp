@@ -15,6 +15,7 @@
 #include <QSlider>
 
 #include "platform/dialog_units.h"
+#include "platform/navigation.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_platform.h"
 
@@ -53,7 +54,16 @@ int virtualKeyOf(const QKeyEvent* e) {
         case Qt::Key_Escape:
             return kVkEscape;
         case Qt::Key_Tab:
-            return 9;
+        case Qt::Key_Backtab:
+            return kVkTab;
+        case Qt::Key_Left:
+            return kVkLeft;
+        case Qt::Key_Up:
+            return kVkUp;
+        case Qt::Key_Right:
+            return kVkRight;
+        case Qt::Key_Down:
+            return kVkDown;
         default:
             return e->key() < 0x80 ? e->key() : 0;
     }
@@ -164,7 +174,10 @@ QWidget* QtWindow::makeControl(const ControlTemplate& c) {
             e->setVerticalScrollBarPolicy(c.styles & kVScroll ? Qt::ScrollBarAlwaysOn
                                                               : Qt::ScrollBarAsNeeded);
             e->setReadOnly(c.styles & kReadOnly);
-            e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            // A multi-line edit wraps its lines unless it scrolls horizontally.
+            e->setLineWrapMode(c.styles & kAutoHScroll ? QPlainTextEdit::NoWrap
+                                                       : QPlainTextEdit::WidgetWidth);
+            e->setTabChangesFocus(true);
             w = e;
             break;
         }
@@ -295,7 +308,13 @@ void QtWindow::setFont(int id, const FontSpec& spec) {
     QWidget* w = control(id);
     if (!w) return;
     QFont font(qs(spec.face));
-    if (spec.height > 0) font.setPixelSize(spec.height);
+    // A logical font's positive height is its character cell (ascent and descent), not the
+    // em size Qt's pixel size sets: the largest size whose cell fits.
+    if (spec.height > 0) {
+        int pixels = spec.height;
+        font.setPixelSize(pixels);
+        while (pixels > 1 && QFontMetrics(font).height() > spec.height) font.setPixelSize(--pixels);
+    }
     w->setFont(font);
 }
 
@@ -423,33 +442,74 @@ void QtWindow::endDialog(int result) {
 }
 
 void QtWindow::giveFocusToFirstTabStop() {
-    for (const auto& c : dialog_.dialogTemplate().controls) {
-        QWidget* w = control(c.id);
-        if (w && (c.styles & kTabStop) && w->isEnabled() && !w->isHidden()) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+    const ControlStates states{[this](int id) {
+                                   QWidget* w = control(id);
+                                   return w && w->isEnabled() && !w->isHidden();
+                               },
+                               [this](int id) { return isChecked(id); }};
+    const int first = nextTabStop(dialog_.dialogTemplate(), -1, true, states);
+    if (first >= 0) control(first)->setFocus(Qt::TabFocusReason);
 }
 
 bool QtWindow::handleKey(QKeyEvent* event) {
+    if (dialogGone_) return false;
     if (event->key() == Qt::Key_Space && (event->modifiers() & Qt::AltModifier)) {
         systemMenu_.popup(mapToGlobal(QPoint(0, 0)));
         return true;
     }
     const int vk = virtualKeyOf(event);
     if (vk == 0) return false;
-    return dialog_.handleKeyDown({vk, focusedControl()});
+    if (dialog_.handleKeyDown({vk, focusedControl()})) return true;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    return navigate(vk,
+                    event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier));
+}
+
+bool QtWindow::navigate(int virtualKey, bool backwards) {
+    const DialogTemplate& t = dialog_.dialogTemplate();
+    const ControlStates states{[this](int id) {
+                                   QWidget* w = control(id);
+                                   return w && w->isEnabled() && !w->isHidden();
+                               },
+                               [this](int id) { return isChecked(id); }};
+    if (virtualKey == kVkTab) {
+        const int next = nextTabStop(t, focusedControl(), !backwards, states);
+        if (next >= 0)
+            control(next)->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        return true;
+    }
+    const ControlTemplate* focused = t.control(focusedControl());
+    if (!focused || focused->kind != ControlKind::Radio) return false;
+    const bool forward = virtualKey == kVkDown || virtualKey == kVkRight;
+    if (!forward && virtualKey != kVkUp && virtualKey != kVkLeft) return false;
+    const int next = nextInRadioGroup(t, focused->id, forward, states);
+    if (next < 0) return true;
+    auto* button = qobject_cast<QAbstractButton*>(control(next));
+    button->setFocus(Qt::TabFocusReason);
+    button->click();  // checks it and delivers its click, as the mouse does
+    return true;
+}
+
+bool QtWindow::focusNextPrevChild(bool next) {
+    // Widgets that hand Tab on (an editable list's own edit) come here: the dialog's order.
+    if (dialogGone_) return QDialog::focusNextPrevChild(next);
+    return navigate(kVkTab, !next);
+}
+
+void QtWindow::forgetDialog() {
+    dialogGone_ = true;
 }
 
 bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (dialogGone_) return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) return handleKey(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::FocusOut &&
         (qobject_cast<QLineEdit*>(watched) || qobject_cast<QPlainTextEdit*>(watched))) {
-        // Only a focus that really leaves the edit counts, not the window losing activation
-        // to a message box or a popup.
+        // The focus leaves the edit when it moves to another control, when the window
+        // deactivates (another application, a message box) but not for a popup menu, and
+        // no longer matters once the dialog has ended.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (reason != Qt::PopupFocusReason && !dialog_.ended())
             for (const auto& [id, w] : controls_)
                 if (w == watched) {
                     dialog_.handleKillFocus(id);
@@ -460,17 +520,18 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtWindow::keyPressEvent(QKeyEvent* event) {
+    if (dialogGone_) return QDialog::keyPressEvent(event);
     if (!handleKey(event)) QDialog::keyPressEvent(event);
 }
 
 void QtWindow::closeEvent(QCloseEvent* event) {
     // The close box and Alt+F4 are the window menu's Close, decided by the dialog.
     event->ignore();
-    dialog_.handleSysCommand(kScClose);
+    if (!dialogGone_) dialog_.handleSysCommand(kScClose);
 }
 
 void QtWindow::reject() {
-    dialog_.handleClicked(IDCANCEL);
+    if (!dialogGone_) dialog_.handleClicked(IDCANCEL);
 }
 
 void QtWindow::contextMenuEvent(QContextMenuEvent* event) {

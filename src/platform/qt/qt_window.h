@@ -63,6 +63,8 @@ class QtWindow final : public QDialog, public Window {
     BaseUnits baseUnits() const { return base_; }
     void giveFocusToFirstTabStop();
     void stopTimers();
+    // The dialog is gone or going: nothing reaches it any more.
+    void forgetDialog();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,11 +72,14 @@ class QtWindow final : public QDialog, public Window {
     void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void build();
     QWidget* makeControl(const ControlTemplate& c);
     bool handleKey(QKeyEvent* event);
+    // The dialog manager's Tab, Shift+Tab and arrow keys; false when the key is not its.
+    bool navigate(int virtualKey, bool backwards);
 
     QtPlatform& platform_;
     Dialog& dialog_;
@@ -83,6 +88,7 @@ class QtWindow final : public QDialog, public Window {
     std::map<unsigned, std::unique_ptr<QTimer>> timers_;
     std::vector<std::unique_ptr<QFont>> fonts_;
     QMenu systemMenu_;
+    bool dialogGone_ = false;
 };
 
 }  // namespace platform::qt

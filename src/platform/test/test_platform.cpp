@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/navigation.h"
 #include "platform/posix/files.h"
 
 namespace platform::test {
@@ -272,21 +273,54 @@ void TestWindow::moveFocus(int id) {
     if (isEdit(state(previous))) dialog_.handleKillFocus(previous);
 }
 
-void TestWindow::pressKey(int virtualKey) {
+void TestWindow::pressKey(int virtualKey, bool shift) {
     if (dialog_.handleKeyDown({virtualKey, focus_})) return;
-    constexpr int kVkTab = 9;
-    if (virtualKey != kVkTab) return;
-    const auto& controls = dialog_.dialogTemplate().controls;
-    auto at = std::find_if(controls.begin(), controls.end(),
-                           [&](const auto& c) { return c.id == focus_ && c.id >= 0; });
-    for (std::size_t n = 0; n < controls.size(); ++n) {
-        at = (at == controls.end() || std::next(at) == controls.end()) ? controls.begin()
-                                                                       : std::next(at);
-        if ((at->styles & kTabStop) && usable(at->id)) {
-            moveFocus(at->id);
-            return;
-        }
+    const DialogTemplate& t = dialog_.dialogTemplate();
+    const ControlStates states = controlStates();
+    if (virtualKey == kVkTab) {
+        const int next = nextTabStop(t, focus_, !shift, states);
+        if (next >= 0) moveFocus(next);
+        return;
     }
+    const bool forward = virtualKey == kVkDown || virtualKey == kVkRight;
+    if (!forward && virtualKey != kVkUp && virtualKey != kVkLeft) return;
+    const int next = nextInRadioGroup(t, focus_, forward, states);
+    if (next < 0) return;
+    moveFocus(next);
+    for (int member : t.radioGroup(next)) setChecked(member, member == next);
+    dialog_.handleClicked(next);  // may destroy this window
+}
+
+ControlStates TestWindow::controlStates() const {
+    return {[this](int id) { return usable(id); }, [this](int id) { return isChecked(id); }};
+}
+
+void TestWindow::focusFirstTabStop() {
+    const int first = nextTabStop(dialog_.dialogTemplate(), -1, true, controlStates());
+    if (first >= 0) moveFocus(first);
+}
+
+void TestWindow::switchAwayAndBack() {
+    deactivate();
+    activate();
+}
+
+void TestWindow::deactivate() {
+    if (focus_ < 0) return;
+    savedFocus_ = focus_;
+    focus_ = -1;
+    if (isEdit(state(savedFocus_))) dialog_.handleKillFocus(savedFocus_);
+}
+
+void TestWindow::activate() {
+    if (focus_ < 0 && savedFocus_ >= 0 && usable(savedFocus_)) focus_ = savedFocus_;
+    savedFocus_ = -1;
+}
+
+void TestWindow::showWindow(bool visible) {
+    shown_ = visible;
+    changed();
+    platform_.windowShown(*this, visible);
 }
 
 void TestWindow::selectCombo(int id, int index) {
@@ -330,13 +364,7 @@ void TestPlatform::openWindow(Dialog& dialog) {
     TestWindow* w = window.get();
     windows_[&dialog] = std::move(window);
     dialog.attach(w);
-    if (dialog.runInitDialog() && hasWindowFor(dialog)) {
-        for (const auto& c : dialog.dialogTemplate().controls)
-            if ((c.styles & kTabStop) && w->isEnabled(c.id) && w->isVisible(c.id)) {
-                w->moveFocus(c.id);
-                break;
-            }
-    }
+    if (dialog.runInitDialog() && hasWindowFor(dialog)) w->focusFirstTabStop();
 }
 
 bool TestPlatform::hasWindowFor(const Dialog& dialog) const {
@@ -376,9 +404,30 @@ void TestPlatform::create(Dialog& dialog, Dialog* parent) {
         w->showWindow(true);
 }
 
+TestWindow* TestPlatform::activeWindow() const {
+    return activation_.empty() ? nullptr : activation_.back();
+}
+
+void TestPlatform::windowShown(TestWindow& window, bool visible) {
+    TestWindow* before = activeWindow();
+    std::erase(activation_, &window);
+    if (visible) activation_.push_back(&window);
+    TestWindow* now = activeWindow();
+    if (now == before) return;
+    if (before) before->deactivate();
+    if (now && now == activeWindow()) now->activate();
+}
+
+void TestPlatform::windowGone(TestWindow& window) {
+    const bool wasActive = activeWindow() == &window;
+    std::erase(activation_, &window);
+    if (wasActive && activeWindow()) activeWindow()->activate();
+}
+
 void TestPlatform::destroy(Dialog& dialog) {
     auto it = windows_.find(&dialog);
     if (it == windows_.end()) return;
+    windowGone(*it->second);
     killTimers(*it->second);
     dialog.detach();
     windows_.erase(it);
@@ -388,10 +437,18 @@ int TestPlatform::messageBox(Dialog* owner, const std::string& text, const std::
                              MessageBoxButtons buttons) {
     boxes_.push_back({owner, text, caption, buttons});
     const MessageBoxRecord record = boxes_.back();
-    if (boxResponders_.empty()) return buttons == MessageBoxButtons::Ok ? IDOK : IDNO;
-    BoxResponder responder = std::move(boxResponders_.front());
-    boxResponders_.pop_front();
-    return responder(record);
+    // The box takes the keyboard: the active window's edit loses the focus as it opens,
+    // and the window has it back when the box closes.
+    TestWindow* active = activeWindow();
+    if (active) active->deactivate();
+    int answer = buttons == MessageBoxButtons::Ok ? IDOK : IDNO;
+    if (!boxResponders_.empty()) {
+        BoxResponder responder = std::move(boxResponders_.front());
+        boxResponders_.pop_front();
+        answer = responder(record);
+    }
+    if (active && active == activeWindow()) active->activate();
+    return answer;
 }
 
 std::optional<std::string> TestPlatform::browseForFolder(Dialog*, const std::string& title) {

@@ -13,6 +13,7 @@
 
 #include "platform/dialog.h"
 #include "platform/module_loader.h"
+#include "platform/navigation.h"
 #include "platform/platform.h"
 
 namespace platform::test {
@@ -70,10 +71,7 @@ class TestWindow final : public Window {
     std::string toolTip(int id) const override;
     void setTimer(unsigned timerId, unsigned periodMs) override;
     void killTimer(unsigned timerId) override;
-    void showWindow(bool visible) override {
-        shown_ = visible;
-        changed();
-    }
+    void showWindow(bool visible) override;
     bool windowShown() const override { return shown_; }
     void endDialog(int result) override;
 
@@ -96,7 +94,12 @@ class TestWindow final : public Window {
     void type(int id, const std::string& text);
     // Moves the focus to `id` (-1: to no control); the edit that had it loses it.
     void moveFocus(int id);
-    void pressKey(int virtualKey);
+    // A key pressed in the window: the dialog's own keys, then the dialog manager's Tab,
+    // Shift+Tab (`shift`) and arrows.
+    void pressKey(int virtualKey, bool shift = false);
+    // The operator switches to another application and back: the window deactivates, the
+    // edit that had the focus loses it, and gets it back on return.
+    void switchAwayAndBack();
     void selectCombo(int id, int index);
     // Drags the trackbar's thumb to `position` and lets go.
     void dragTrackbar(int id, int position);
@@ -105,7 +108,14 @@ class TestWindow final : public Window {
     void chooseSystemMenu(unsigned command);
     void pressCloseBox();
 
+    // Activation: the window that has the keyboard. Deactivating takes the focus from its
+    // control (an edit loses it) and keeps it for activating again.
+    void deactivate();
+    void activate();
+    void focusFirstTabStop();
+
   private:
+    ControlStates controlStates() const;
     ControlState* mutableState(int id);
     bool usable(int id) const;
     void changed() { ++changes_; }
@@ -117,6 +127,7 @@ class TestWindow final : public Window {
     const IconImage* icon_ = nullptr;
     std::vector<MenuItem> systemMenu_;
     int focus_ = -1;
+    int savedFocus_ = -1;
     bool shown_ = false;
     std::uint64_t changes_ = 0;
 };
@@ -198,12 +209,17 @@ class TestPlatform final : public Platform {
     void killTimers(TestWindow& window);
     void openWindow(Dialog& dialog);
     bool hasWindowFor(const Dialog& dialog) const;
+    // The window that has the keyboard: the last one shown that is still shown.
+    TestWindow* activeWindow() const;
+    void windowShown(TestWindow& window, bool visible);
+    void windowGone(TestWindow& window);
 
     ModuleLoader& loader_;
     std::uint64_t now_ = 0;
     std::uint64_t generation_ = 0;
     std::vector<Timer> timers_;
     std::map<const Dialog*, std::unique_ptr<TestWindow>> windows_;
+    std::vector<TestWindow*> activation_;  // the active window last
     std::deque<BoxResponder> boxResponders_;
     std::deque<DialogResponder> dialogResponders_;
     std::vector<MessageBoxRecord> boxes_;
