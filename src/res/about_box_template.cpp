@@ -27,10 +27,7 @@ const DialogTemplate& aboutBoxTemplate() {
              "ZQ Control Panel, Version 1.0",
              {42, 14, 114, 8},
              kNoPrefix},
-            {IDC_STATIC,
-             ControlKind::StaticText,
-             "Copyright (C) 2026 the ZQ Control Panel team",
-             {42, 26, 114, 8}},
+            {IDC_STATIC, ControlKind::StaticText, "Copyright (C) 2026", {42, 26, 114, 8}},
             {IDOK, ControlKind::DefaultPushButton, "OK", {113, 41, 50, 14}, kGroup | kTabStop},
         },
     };

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -59,6 +60,16 @@ void runProgram(const std::function<bool(qt::QtWindow&)>& step) {
     EXPECT_TRUE(done);
 }
 
+// The static texts of a window that are wider than their field, and so clipped.
+std::vector<std::string> clippedTexts(const qt::QtWindow& window) {
+    std::vector<std::string> clipped;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (!label->text().isEmpty() && !label->wordWrap() &&
+            label->fontMetrics().horizontalAdvance(label->text()) > label->width())
+            clipped.push_back(label->text().toStdString());
+    return clipped;
+}
+
 void click(qt::QtWindow& panel, int id) {
     QTest::mouseClick(panel.control(id), Qt::LeftButton);
 }
@@ -100,10 +111,12 @@ TEST(RealProgram, ShowsEveryControlOfTheMainPanelAtItsPlace) {
         EXPECT_EQ(actions.back()->text().toStdString(), "&About ZQ Control Panel...");
 
         // The window menu's last item opens the About box.
+        EXPECT_EQ(clippedTexts(panel), std::vector<std::string>{});
         std::string aboutTitle;
         QTimer::singleShot(100, [&] {
             if (auto* about = dynamic_cast<qt::QtWindow*>(QApplication::activeModalWidget())) {
                 aboutTitle = about->windowTitle().toStdString();
+                EXPECT_EQ(clippedTexts(*about), std::vector<std::string>{});
                 static_cast<QAbstractButton*>(about->control(IDOK))->click();
             }
         });

@@ -35,6 +35,8 @@ const FileCase kFiles[] = {
      false},
     {"unresolved_symbol", "DLL Module not Loaded! Error Code: 127",
      "ZQComm.DLL Module load failure", false},
+    {"export_in_dependency", "Unable to load all DLL functions!",
+     "ZQ700Comm.DLL Module load failure", true},
 };
 
 void PrintTo(const FileCase& c, std::ostream* os) {

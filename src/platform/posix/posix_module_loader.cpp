@@ -1,6 +1,7 @@
 #include "platform/posix/posix_module_loader.h"
 
 #include <dlfcn.h>
+#include <link.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -128,7 +129,19 @@ ModuleHandle PosixModuleLoader::load(const std::string& name, long& error) {
 }
 
 void* PosixModuleLoader::symbol(ModuleHandle module, const char* name) {
-    return module ? ::dlsym(module, name) : nullptr;
+    if (!module) return nullptr;
+    void* address = ::dlsym(module, name);
+    if (!address) return nullptr;
+    // dlsym also finds names in the libraries the module depends on; binding by name takes
+    // only what the module itself exports, as on Windows.
+    link_map* own = nullptr;
+    if (::dlinfo(module, RTLD_DI_LINKMAP, &own) != 0 || !own) return nullptr;
+    Dl_info info{};
+    link_map* definer = nullptr;
+    if (::dladdr1(address, &info, reinterpret_cast<void**>(&definer), RTLD_DL_LINKMAP) == 0 ||
+        definer != own)
+        return nullptr;
+    return address;
 }
 
 void PosixModuleLoader::unload(ModuleHandle module) {
