@@ -19,4 +19,12 @@ float readLevel(std::string_view text);
 // more, however long the number).
 std::optional<std::uint16_t> readTenths(std::string_view text);
 
+// The same whole tenths, taken only when the number itself lies from 0.1 to 999.9: 999.95
+// is refused, where readTenths takes its 9999 tenths.
+std::optional<std::uint16_t> readTenthsFrom01To9999(std::string_view text);
+
+// The leading integer (blanks skipped, an optional sign, decimal digits; no digits read as
+// 0), held whole: far beyond the 32-bit range it saturates, so it compares as what it is.
+long long readInteger(std::string_view text);
+
 }  // namespace panel
