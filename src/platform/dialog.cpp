@@ -104,6 +104,15 @@ void Dialog::handleReleased(int id) {
     route(released_, id);
 }
 
+void Dialog::handleItemChanged(int id, int row, unsigned oldState) {
+    auto it = itemChanged_.upper_bound(id);
+    if (it == itemChanged_.begin()) return;
+    --it;
+    if (id > it->second.last) return;
+    ItemHandler handler = it->second.handler;  // copied: it may replace the entry
+    handler(id, row, oldState);
+}
+
 bool Dialog::handleKeyDown(const KeyMessage& key) {
     if (PreTranslateMessage(key)) return true;
     if (key.virtualKey == kVkEscape) {

@@ -63,6 +63,8 @@ class Dialog {
     void handleClicked(int id);
     void handleKillFocus(int id);
     void handleReleased(int id);
+    // A grid row's state changed; `oldState` holds the item states it had before.
+    void handleItemChanged(int id, int row, unsigned oldState);
     void handleTimer(unsigned timerId) { OnTimer(timerId); }
     void handleSysCommand(unsigned command) { OnSysCommand(command); }
     // A key press inside the window. Returns true when the dialog took it: pre-translated,
@@ -86,6 +88,10 @@ class Dialog {
         add(killFocus_, first, last, handler);
     }
     void onReleased(int first, int last, Handler handler) { add(released_, first, last, handler); }
+    using ItemHandler = std::function<void(int id, int row, unsigned oldState)>;
+    void onItemChanged(int first, int last, ItemHandler handler) {
+        itemChanged_[first] = ItemRange{last, std::move(handler)};
+    }
 
   private:
     struct Range {
@@ -104,6 +110,11 @@ class Dialog {
     Map clicked_;
     Map killFocus_;
     Map released_;
+    struct ItemRange {
+        int last;
+        ItemHandler handler;
+    };
+    std::map<int, ItemRange> itemChanged_;
 };
 
 }  // namespace platform

@@ -21,6 +21,7 @@ enum class ControlKind {
     GroupBox,
     StaticText,
     StaticIcon,
+    Grid,  // a report-view list whose cells are edited in place
 };
 
 // Control styles, combined as a bit set.

@@ -28,6 +28,12 @@ class NullWindow final : public Window {
     void setComboSelection(int, int) override {}
     int comboSelection(int) const override { return -1; }
     std::vector<std::string> comboStrings(int) const override { return {}; }
+    void insertGridColumn(int, int, const GridColumn&) override {}
+    void insertGridRow(int, int) override {}
+    int gridRowCount(int) const override { return 0; }
+    void setGridLines(int, bool) override {}
+    void setCellText(int, int, int, const std::string&) override {}
+    std::string cellText(int, int, int) const override { return {}; }
     void setFocus(int) override {}
     int focusedControl() const override { return -1; }
     void setTitle(const std::string&) override {}

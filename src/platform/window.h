@@ -24,6 +24,24 @@ struct TrackbarState {
     int position = 0;
 };
 
+// The in-place editor of a grid column.
+enum class CellEditor {
+    None,   // read-only text
+    Edit,   // a single-line edit
+    Combo,  // a drop-down combo box with an editable text field above its fixed items
+};
+
+struct GridColumn {
+    std::string heading;
+    int width = 0;  // pixels; 0 hides the column
+    CellEditor editor = CellEditor::None;
+    std::vector<std::string> items;  // Combo: the list, in order
+};
+
+// Item states of a grid row, as its state-change notification carries them.
+inline constexpr unsigned kItemFocused = 0x0001;
+inline constexpr unsigned kItemSelected = 0x0002;
+
 class Window {
   public:
     virtual ~Window() = default;
@@ -53,6 +71,16 @@ class Window {
     virtual void setComboSelection(int id, int index) = 0;  // -1: nothing selected
     virtual int comboSelection(int id) const = 0;           // -1: nothing selected
     virtual std::vector<std::string> comboStrings(int id) const = 0;
+
+    // Grids. A cell is edited in place by the grid's own rules: the editor keeps its text
+    // when it loses the focus or Enter is pressed, and drops it on Escape. A row that loses
+    // the focus is reported to the dialog's item-changed handler.
+    virtual void insertGridColumn(int id, int column, const GridColumn& spec) = 0;
+    virtual void insertGridRow(int id, int row) = 0;  // every cell empty
+    virtual int gridRowCount(int id) const = 0;
+    virtual void setGridLines(int id, bool shown) = 0;
+    virtual void setCellText(int id, int row, int column, const std::string& text) = 0;
+    virtual std::string cellText(int id, int row, int column) const = 0;
 
     virtual void setFocus(int id) = 0;
     virtual int focusedControl() const = 0;  // -1: none

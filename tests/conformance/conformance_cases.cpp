@@ -331,5 +331,90 @@ TEST_F(Conformance, KilledTimersStop) {
     EXPECT_EQ(dialog.ticks, ticks);
 }
 
+enum : int { kGrid = 70 };
+
+const DialogTemplate kGridTemplate{
+    9203,
+    "Grid",
+    200,
+    120,
+    "MS Shell Dlg",
+    8,
+    kCaption | kSystemMenu | kVisible,
+    {{kGrid, ControlKind::Grid, "", {7, 7, 186, 85}, kTabStop},
+     {IDOK, ControlKind::DefaultPushButton, "OK", {143, 99, 50, 14}, kTabStop}}};
+
+class GridDialog : public Dialog {
+  public:
+    explicit GridDialog(Platform& p) : Dialog(p, kGridTemplate) {
+        onItemChanged(kGrid, kGrid, [this](int, int row, unsigned oldState) {
+            if (oldState & kItemFocused) left.push_back({row, ui().cellText(kGrid, row, 3)});
+        });
+    }
+    struct Left {
+        int row;
+        std::string time;  // the row's Time cell when it was reported
+        bool operator==(const Left&) const = default;
+    };
+    std::vector<Left> left;
+
+  protected:
+    bool OnInitDialog() override {
+        Dialog::OnInitDialog();
+        ui().setGridLines(kGrid, true);
+        ui().insertGridColumn(kGrid, 0, {"", 0, CellEditor::None, {}});
+        ui().insertGridColumn(kGrid, 1, {"Row", 40, CellEditor::None, {}});
+        ui().insertGridColumn(kGrid, 2, {"Head #", 80, CellEditor::Combo, {"1", "2", "R", "Del"}});
+        ui().insertGridColumn(kGrid, 3, {"Time", 80, CellEditor::Edit, {}});
+        for (int r = 0; r < 3; ++r) {
+            ui().insertGridRow(kGrid, r);
+            ui().setCellText(kGrid, r, 1, std::to_string(r + 1));
+        }
+        return true;
+    }
+};
+
+class GridConformance : public ::testing::Test {
+  protected:
+    void SetUp() override { driver->open(dialog); }
+    Window& ui() { return dialog.ui(); }
+    std::unique_ptr<Driver> driver = makeDriver();
+    GridDialog dialog{driver->platform()};
+};
+
+using EditEnd = Driver::EditEnd;
+
+TEST_F(GridConformance, CellsTakeWhatEachColumnsEditorKeeps) {
+    EXPECT_EQ(ui().gridRowCount(kGrid), 3);
+    ui().setCellText(kGrid, 2, 3, "12.5");
+    EXPECT_EQ(ui().cellText(kGrid, 2, 3), "12.5");
+    EXPECT_EQ(ui().cellText(kGrid, 1, 1), "2");
+
+    driver->editCell(dialog, kGrid, 0, 3, "2.5", EditEnd::Enter);
+    EXPECT_EQ(ui().cellText(kGrid, 0, 3), "2.5");
+    driver->editCell(dialog, kGrid, 0, 3, "9.9", EditEnd::Escape);
+    EXPECT_EQ(ui().cellText(kGrid, 0, 3), "2.5");
+    driver->editCell(dialog, kGrid, 1, 1, "x", EditEnd::Enter);  // read-only
+    EXPECT_EQ(ui().cellText(kGrid, 1, 1), "2");
+    driver->editCell(dialog, kGrid, 1, 2, "Delta", EditEnd::Enter);  // typed into a list cell
+    EXPECT_EQ(ui().cellText(kGrid, 1, 2), "Delta");
+    driver->pickCellItem(dialog, kGrid, 2, 2, 2);
+    EXPECT_EQ(ui().cellText(kGrid, 2, 2), "R");
+    EXPECT_FALSE(dialog.ended());  // Enter and Escape in an editor are the editor's
+}
+
+TEST_F(GridConformance, MovingToAnotherRowReportsTheRowLeftWithItsEditKept) {
+    driver->clickCell(dialog, kGrid, 0, 1);
+    driver->editCell(dialog, kGrid, 0, 3, "4.5", EditEnd::LeftOpen);
+    driver->clickCell(dialog, kGrid, 0, 2);  // the same row: nothing to report
+    EXPECT_TRUE(dialog.left.empty());
+    driver->editCell(dialog, kGrid, 0, 3, "4.5", EditEnd::LeftOpen);
+    driver->clickCell(dialog, kGrid, 2, 1);
+    EXPECT_EQ(dialog.left, (std::vector<GridDialog::Left>{{0, "4.5"}}));
+    driver->clickCell(dialog, kGrid, 1, 3);
+    EXPECT_EQ(dialog.left.size(), 2u);
+    EXPECT_EQ(dialog.left.back().row, 2);
+}
+
 }  // namespace
 }  // namespace conformance

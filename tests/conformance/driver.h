@@ -25,6 +25,13 @@ class Driver {
     virtual void pressCloseBox(platform::Dialog& dialog) = 0;
     virtual void dragTrackbarToBottom(platform::Dialog& dialog, int id) = 0;
     virtual void clickTrackbarGrooveBelowThumb(platform::Dialog& dialog, int id) = 0;
+    // Grids: a click on a cell; an in-place edit that types `text` over the cell and ends
+    // as `end` says; picking item `item` of a combo cell's list (and Enter).
+    enum class EditEnd { Enter, Escape, LeftOpen };
+    virtual void clickCell(platform::Dialog& dialog, int id, int row, int column) = 0;
+    virtual void editCell(platform::Dialog& dialog, int id, int row, int column,
+                          const std::string& text, EditEnd end) = 0;
+    virtual void pickCellItem(platform::Dialog& dialog, int id, int row, int column, int item) = 0;
     // Lets time pass, with events handled, until `done` holds (fails after a long while).
     virtual void runUntil(const std::function<bool()>& done) = 0;
     // Handles what is due now without letting time pass.

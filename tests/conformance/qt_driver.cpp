@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include "platform/navigation.h"
 #include "platform/posix/posix_module_loader.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_grid.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_window.h"
 
@@ -95,6 +97,33 @@ class QtDriver final : public Driver {
         sendMouse(bar, QEvent::MouseButtonPress, at, Qt::LeftButton);
         sendMouse(bar, QEvent::MouseButtonRelease, at, Qt::NoButton);
     }
+    void clickCell(platform::Dialog& d, int id, int row, int column) override {
+        auto* grid = dynamic_cast<platform::qt::Grid*>(control(d, id));
+        ASSERT_NE(grid, nullptr);
+        const QModelIndex index = grid->model()->index(row, column);
+        grid->scrollTo(index);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          grid->visualRect(index).center());
+    }
+    void editCell(platform::Dialog& d, int id, int row, int column, const std::string& text,
+                  EditEnd end) override {
+        QWidget* editor = openEditor(d, id, row, column);
+        if (!editor) return;
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, QString::fromStdString(text));
+        if (end == EditEnd::Enter) QTest::keyClick(editor, Qt::Key_Return);
+        if (end == EditEnd::Escape) QTest::keyClick(editor, Qt::Key_Escape);
+        QCoreApplication::processEvents();  // the editor gives its text back queued
+    }
+    void pickCellItem(platform::Dialog& d, int id, int row, int column, int item) override {
+        QWidget* editor = openEditor(d, id, row, column);
+        auto* combo = qobject_cast<QComboBox*>(editor);
+        if (!combo && editor) combo = qobject_cast<QComboBox*>(editor->parentWidget());
+        ASSERT_NE(combo, nullptr);
+        combo->setCurrentIndex(item);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
     void runUntil(const std::function<bool()>& done) override {
         QElapsedTimer clock;
         clock.start();
@@ -144,6 +173,15 @@ class QtDriver final : public Driver {
     }
 
   private:
+    // Clicks the cell and, when the click did not open its editor, presses F2; the widget
+    // that then has the keyboard (nothing for a read-only cell).
+    QWidget* openEditor(platform::Dialog& d, int id, int row, int column) {
+        clickCell(d, id, row, column);
+        auto* grid = static_cast<platform::qt::Grid*>(control(d, id));
+        if (!grid->editing()) QTest::keyClick(grid, Qt::Key_F2);
+        if (!grid->editing()) return nullptr;
+        return QApplication::focusWidget();
+    }
     QWidget* control(platform::Dialog& d, int id) {
         QWidget* w = platform_.windowOf(d)->control(id);
         EXPECT_NE(w, nullptr) << id;

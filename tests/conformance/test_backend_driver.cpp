@@ -41,6 +41,16 @@ class TestBackendDriver final : public Driver {
     void clickTrackbarGrooveBelowThumb(platform::Dialog& d, int id) override {
         w(d).clickTrackbarGroove(id, false);
     }
+    void clickCell(platform::Dialog& d, int id, int row, int column) override {
+        w(d).clickCell(id, row, column);
+    }
+    void editCell(platform::Dialog& d, int id, int row, int column, const std::string& text,
+                  EditEnd end) override {
+        w(d).editCell(id, row, column, text, end != EditEnd::Escape);
+    }
+    void pickCellItem(platform::Dialog& d, int id, int row, int column, int item) override {
+        w(d).pickCellItem(id, row, column, item);
+    }
     void runUntil(const std::function<bool()>& done) override {
         for (int step = 0; step < 100000 && !done(); ++step) platform_.advance(1);
         ASSERT_TRUE(done());

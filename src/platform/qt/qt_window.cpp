@@ -17,6 +17,7 @@
 #include "platform/dialog_units.h"
 #include "platform/navigation.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_grid.h"
 #include "platform/qt/qt_platform.h"
 
 namespace platform::qt {
@@ -191,6 +192,11 @@ QWidget* QtWindow::makeControl(const ControlTemplate& c) {
             w = s;
             break;
         }
+        case ControlKind::Grid:
+            w = new Grid(this, [this, id](int row, unsigned oldState) {
+                if (!dialogGone_) dialog_.handleItemChanged(id, row, oldState);
+            });
+            break;
         case ControlKind::GroupBox:
             w = new QGroupBox(qs(c.caption), this);
             w->setFocusPolicy(Qt::NoFocus);
@@ -369,6 +375,32 @@ std::vector<std::string> QtWindow::comboStrings(int id) const {
     return strings;
 }
 
+void QtWindow::insertGridColumn(int id, int column, const GridColumn& spec) {
+    if (auto* g = dynamic_cast<Grid*>(control(id))) g->insertColumn(column, spec);
+}
+
+void QtWindow::insertGridRow(int id, int row) {
+    if (auto* g = dynamic_cast<Grid*>(control(id))) g->insertRow(row);
+}
+
+int QtWindow::gridRowCount(int id) const {
+    auto* g = dynamic_cast<Grid*>(control(id));
+    return g ? g->rowCount() : 0;
+}
+
+void QtWindow::setGridLines(int id, bool shown) {
+    if (auto* g = dynamic_cast<Grid*>(control(id))) g->setShowGrid(shown);
+}
+
+void QtWindow::setCellText(int id, int row, int column, const std::string& text) {
+    if (auto* g = dynamic_cast<Grid*>(control(id))) g->setCellText(row, column, qs(text));
+}
+
+std::string QtWindow::cellText(int id, int row, int column) const {
+    auto* g = dynamic_cast<Grid*>(control(id));
+    return g ? ss(g->cellText(row, column)) : std::string();
+}
+
 void QtWindow::setFocus(int id) {
     if (QWidget* w = control(id)) w->setFocus(Qt::OtherFocusReason);
 }
@@ -502,7 +534,16 @@ void QtWindow::forgetDialog() {
 
 bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     if (dialogGone_) return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) return handleKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Enter and Escape in a grid's cell editor end the edit, not the dialog: they come
+        // up from the editor while the grid still edits.
+        if (auto* grid = dynamic_cast<Grid*>(watched); grid && grid->editing()) {
+            const int k = key->key();
+            return k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape;
+        }
+        return handleKey(key);
+    }
     if (event->type() == QEvent::FocusOut &&
         (qobject_cast<QLineEdit*>(watched) || qobject_cast<QPlainTextEdit*>(watched))) {
         // The focus leaves the edit when it moves to another control, when the window

@@ -42,6 +42,12 @@ class QtWindow final : public QDialog, public Window {
     void setComboSelection(int id, int index) override;
     int comboSelection(int id) const override;
     std::vector<std::string> comboStrings(int id) const override;
+    void insertGridColumn(int id, int column, const GridColumn& spec) override;
+    void insertGridRow(int id, int row) override;
+    int gridRowCount(int id) const override;
+    void setGridLines(int id, bool shown) override;
+    void setCellText(int id, int row, int column, const std::string& text) override;
+    std::string cellText(int id, int row, int column) const override;
     void setFocus(int id) override;
     int focusedControl() const override;
     void setTitle(const std::string& title) override;

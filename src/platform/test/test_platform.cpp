@@ -195,6 +195,79 @@ std::vector<std::string> TestWindow::comboStrings(int id) const {
     return s ? s->comboStrings : std::vector<std::string>{};
 }
 
+void TestWindow::insertGridColumn(int id, int column, const GridColumn& spec) {
+    ControlState* s = mutableState(id);
+    if (!s || s->control->kind != ControlKind::Grid) return;
+    const auto at = static_cast<std::size_t>(std::clamp<int>(column, 0, s->columns.size()));
+    s->columns.insert(s->columns.begin() + static_cast<long>(at), spec);
+    for (auto& row : s->cells) row.insert(row.begin() + static_cast<long>(at), std::string());
+    changed();
+}
+
+void TestWindow::insertGridRow(int id, int row) {
+    ControlState* s = mutableState(id);
+    if (!s || s->control->kind != ControlKind::Grid) return;
+    const auto at = static_cast<std::size_t>(std::clamp<int>(row, 0, s->cells.size()));
+    s->cells.insert(s->cells.begin() + static_cast<long>(at),
+                    std::vector<std::string>(s->columns.size()));
+    changed();
+}
+
+int TestWindow::gridRowCount(int id) const {
+    const ControlState* s = state(id);
+    return s ? static_cast<int>(s->cells.size()) : 0;
+}
+
+void TestWindow::setGridLines(int id, bool shown) {
+    if (auto* s = mutableState(id)) s->gridLines = shown;
+}
+
+void TestWindow::setCellText(int id, int row, int column, const std::string& text) {
+    ControlState* s = mutableState(id);
+    if (!s || row < 0 || row >= static_cast<int>(s->cells.size()) || column < 0 ||
+        column >= static_cast<int>(s->columns.size()))
+        return;
+    s->cells[row][column] = text;
+    changed();
+}
+
+std::string TestWindow::cellText(int id, int row, int column) const {
+    const ControlState* s = state(id);
+    if (!s || row < 0 || row >= static_cast<int>(s->cells.size()) || column < 0 ||
+        column >= static_cast<int>(s->columns.size()))
+        return {};
+    return s->cells[row][column];
+}
+
+void TestWindow::clickCell(int id, int row, int column) {
+    if (!usable(id) || row < 0 || row >= gridRowCount(id)) return;
+    (void)column;
+    moveFocus(id);
+    ControlState* s = mutableState(id);
+    const int previous = s->focusedRow;
+    if (previous == row) return;
+    s->focusedRow = row;
+    if (previous >= 0) dialog_.handleItemChanged(id, previous, kItemFocused | kItemSelected);
+    dialog_.handleItemChanged(id, row, 0);
+}
+
+void TestWindow::editCell(int id, int row, int column, const std::string& text, bool keep) {
+    clickCell(id, row, column);
+    const ControlState* s = state(id);
+    if (!s || s->focusedRow != row || column < 0 || column >= static_cast<int>(s->columns.size()) ||
+        s->columns[column].editor == CellEditor::None)
+        return;
+    if (keep) setCellText(id, row, column, text);
+}
+
+void TestWindow::pickCellItem(int id, int row, int column, int item) {
+    const ControlState* s = state(id);
+    if (!s || column < 0 || column >= static_cast<int>(s->columns.size())) return;
+    const auto& items = s->columns[column].items;
+    if (item < 0 || item >= static_cast<int>(items.size())) return;
+    editCell(id, row, column, items[item]);
+}
+
 void TestWindow::setFocus(int id) {
     moveFocus(id);
 }

@@ -30,6 +30,11 @@ struct ControlState {
     std::vector<std::string> comboStrings;
     int comboSelection = -1;
     std::string toolTip;
+    // Grids
+    std::vector<GridColumn> columns;
+    std::vector<std::vector<std::string>> cells;  // by row, then column
+    bool gridLines = false;
+    int focusedRow = -1;
 };
 
 class TestPlatform;
@@ -60,6 +65,12 @@ class TestWindow final : public Window {
     void setComboSelection(int id, int index) override;
     int comboSelection(int id) const override;
     std::vector<std::string> comboStrings(int id) const override;
+    void insertGridColumn(int id, int column, const GridColumn& spec) override;
+    void insertGridRow(int id, int row) override;
+    int gridRowCount(int id) const override;
+    void setGridLines(int id, bool shown) override;
+    void setCellText(int id, int row, int column, const std::string& text) override;
+    std::string cellText(int id, int row, int column) const override;
     void setFocus(int id) override;
     int focusedControl() const override { return focus_; }
     void setTitle(const std::string& title) override { title_ = title; }
@@ -105,6 +116,12 @@ class TestWindow final : public Window {
     void dragTrackbar(int id, int position);
     // Clicks the groove above (towards the minimum) or below the thumb: a page step.
     void clickTrackbarGroove(int id, bool towardsMinimum);
+    // Grids: a click on a cell gives the grid the focus and moves its focused row there (the
+    // row that had it is reported); editing opens the column's editor over the cell, types
+    // or picks, and ends it with Enter (`keep`) or Escape. Read-only cells keep their text.
+    void clickCell(int id, int row, int column);
+    void editCell(int id, int row, int column, const std::string& text, bool keep = true);
+    void pickCellItem(int id, int row, int column, int item);
     void chooseSystemMenu(unsigned command);
     void pressCloseBox();
 
